@@ -23,6 +23,15 @@ public:
 
     int32_t UpdateCount() const { return updateCount_; }
 
+protected:
+    // The setter pattern: store a value only when it differs, then report the change once.
+    template <class T> void SetProperty(T& field, const T& value) {
+        if (field == value)
+            return;
+        field = value;
+        Changed();
+    }
+
 private:
     int32_t updateCount_ = 0;
 };

@@ -103,6 +103,8 @@ void TCollection::Changed() {
 
 void TCollection::Assign(TPersistent* source) {
     if (auto* other = dynamic_cast<TCollection*>(source)) {
+        if (other == this) // clearing first would lose the very items to copy
+            return;
         BeginUpdate();
         try {
             Clear();

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int status;
+    std::string out;
+};
+
+// Runs "kespad-tool find ARGS" through the shell; stderr joins stdout.
+ToolRun RunFind(const std::string& args) {
+    std::string command = std::string("'") + KESPAD_TOOL + "' find " + args + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ToolRun run{-1, {}};
+    if (!pipe)
+        return run;
+    char buffer[256];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, n);
+    int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class FindCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::path(KES_BINARY_DIR) / "find-command-test";
+        fs::create_directories(dir_);
+    }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        fs::path path = dir_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return "'" + path.string() + "'";
+    }
+    fs::path dir_;
+};
+
+TEST_F(FindCommand, PrintsOffsetAndLengthOfTheMatchOverTheRawBytes) {
+    // "ab\r\ncd ｶﾞｲﾄﾞ ab": line breaks are ordinary bytes of the one buffer
+    std::string text = Write("text.txt", "ab\r\ncd \xB6\xDE\xB2\xC4\xDE ab");
+    EXPECT_EQ(RunFind("ab " + text).out, "0\t2\n");
+    EXPECT_EQ(RunFind("--skip 2 ab " + text).out, "13\t2\n");
+    EXPECT_EQ(RunFind("--start 1 ab " + text).out, "13\t2\n");
+    EXPECT_EQ(RunFind("--up ab " + text).out, "13\t2\n") << "up starts at the end of the text";
+    EXPECT_EQ(RunFind("--up --start 13 ab " + text).out, "0\t2\n");
+    EXPECT_EQ(RunFind("--ignore-line-breaks bc " + text).out, "1\t4\n");
+    EXPECT_EQ(RunFind("--ignore-width ガイド " + text).out, "7\t5\n")
+        << "the pattern is converted from UTF-8";
+    EXPECT_EQ(RunFind("--ignore-width --match-case AB " + text).out, "");
+    EXPECT_EQ(RunFind("AB " + text).out, "0\t2\n");
+    EXPECT_EQ(RunFind("--match-case AB " + text).status, 1);
+    EXPECT_EQ(RunFind("--whole-word b " + text).status, 1);
+    EXPECT_EQ(RunFind("--ignore-spaces 'd\xEF\xBD\xB6' " + text).out, "5\t3\n")
+        << "a half-width katakana pattern converted from UTF-8";
+    EXPECT_EQ(RunFind("--start 99 ab " + text).status, 1);
+    EXPECT_EQ(RunFind("-- -x " + text).status, 1);
+}
+
+TEST_F(FindCommand, ReadsRawPatternBytesFromAFileAndTextFromStandardInput) {
+    std::string text = Write("kana.txt", "\x82\xA0\x82\xA2"); // あい
+    std::string pattern = Write("pattern.txt", "\x82\xA2\r\n");
+    EXPECT_EQ(RunFind("--pattern-file " + pattern + " " + text).out, "2\t2\n");
+    EXPECT_EQ(RunFind("--pattern-file " + pattern + " < " + text).out, "2\t2\n");
+    EXPECT_EQ(RunFind("い < " + text).out, "2\t2\n");
+    std::string empty = Write("empty.txt", "\n");
+    EXPECT_EQ(RunFind("--pattern-file " + empty + " " + text).status, 1)
+        << "an empty pattern finds nothing";
+}
+
+TEST_F(FindCommand, ReportsBadArgumentsAndUnreadableFilesWithExitTwo) {
+    std::string text = Write("plain.txt", "abc");
+    ToolRun run = RunFind("--bogus a " + text);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.out.find("unknown option '--bogus'"), std::string::npos) << run.out;
+    EXPECT_EQ(RunFind("--start x a " + text).status, 2);
+    EXPECT_EQ(RunFind("--start 1x a " + text).status, 2);
+    EXPECT_EQ(RunFind("--skip").status, 2);
+    EXPECT_EQ(RunFind("a " + text + " " + text).status, 2);
+    EXPECT_EQ(RunFind("--up").status, 2) << "missing PATTERN";
+    run = RunFind("a '" + (dir_ / "missing.txt").string() + "'");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.out.find("missing.txt"), std::string::npos) << run.out;
+    EXPECT_EQ(RunFind("--pattern-file '" + (dir_ / "missing.txt").string() + "' " + text).status,
+              2);
+}
+
+} // namespace
