@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cstring>
+
 namespace kes {
 
 int TCanvas::Width() const {
@@ -40,22 +42,30 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& so
         return;
     QRect to(dest.Left, dest.Top, dest.Width(), dest.Height());
     QRect from(sourceRect.Left, sourceRect.Top, sourceRect.Width(), sourceRect.Height());
-    if (to.size() == from.size()) {
-        // A plain copy: clip both rectangles together so that every pixel keeps its place.
-        QRect clippedFrom = from & source.image_->rect();
-        QRect clippedTo = clippedFrom.translated(to.topLeft() - from.topLeft()) & image_->rect();
-        clippedFrom = clippedTo.translated(from.topLeft() - to.topLeft());
-        for (int dy = 0; dy < clippedTo.height(); ++dy)
-            for (int dx = 0; dx < clippedTo.width(); ++dx)
-                image_->setPixel(
-                    clippedTo.left() + dx, clippedTo.top() + dy,
-                    source.image_->pixel(clippedFrom.left() + dx, clippedFrom.top() + dy));
+    if (to.size() != from.size()) {
+        QPainter painter(image_);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(to, *source.image_, from);
         return;
     }
-    QPainter painter(image_);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(to, *source.image_, from);
+    // A plain copy: clip both rectangles together so that every pixel keeps its place. The
+    // source pixels are taken first, so copying within one image may overlap.
+    QPoint offset = to.topLeft() - from.topLeft();
+    QRect clippedTo = (from & source.image_->rect()).translated(offset) & image_->rect();
+    if (clippedTo.isEmpty())
+        return;
+    QImage part = source.image_->copy(clippedTo.translated(-offset));
+    if (part.format() == image_->format() && part.depth() == 32) {
+        for (int y = 0; y < part.height(); ++y) {
+            std::memcpy(image_->scanLine(clippedTo.top() + y) + clippedTo.left() * 4,
+                        part.constScanLine(y), static_cast<size_t>(part.width()) * 4);
+        }
+        return;
+    }
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x)
+            image_->setPixel(clippedTo.left() + x, clippedTo.top() + y, part.pixel(x, y));
 }
 
 } // namespace kes

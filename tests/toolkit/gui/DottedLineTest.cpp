@@ -55,6 +55,14 @@ TEST(TCanvas, FillAndCopyAreClippedAndExact) {
     target.Canvas()->CopyRect(Rect(2, 0, 4, 2), *source.Canvas(), Rect(1, 0, 2, 1));
     EXPECT_EQ(Row(target.Canvas(), 0, clBlue, clWhite), "o.oo") << "one pixel stretched to 2 x 2";
     EXPECT_EQ(Row(target.Canvas(), 1, clBlue, clWhite), "##oo");
+    // Within one image the copy may overlap its source, as scrolling does.
+    TBitmap strip;
+    strip.SetSize(4, 1);
+    strip.Canvas()->SetPixel(0, 0, clBlue);
+    strip.Canvas()->SetPixel(1, 0, clWhite);
+    strip.Canvas()->SetPixel(2, 0, clBlue);
+    strip.Canvas()->CopyRect(Rect(1, 0, 4, 1), *strip.Canvas(), Rect(0, 0, 3, 1));
+    EXPECT_EQ(Row(strip.Canvas(), 0, clBlue, clWhite), "oo.o");
     source.SetSize(1, 1);
     EXPECT_EQ(source.Canvas()->Pixel(0, 0), clWhite) << "resizing keeps what stays inside";
 }
