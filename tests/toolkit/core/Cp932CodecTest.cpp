@@ -46,6 +46,17 @@ template <class F> void ForEachDoubleByteCode(F f) {
     }
 }
 
+TEST(Cp932, CaseConversionChangesAsciiLettersOnly) {
+    // 0x83 0x61 is "ダ" and 0x83 0x41 is "ア": their trail bytes are the letters 'a' and 'A'.
+    EXPECT_EQ(Cp932UpperCase("a\x83\x61z\x82"), "A\x83\x61Z\x82");
+    EXPECT_EQ(Cp932LowerCase("A\x83\x41Z\xE9"), "a\x83\x41z\xE9");
+    EXPECT_EQ(Cp932CompareText("abc", "ABC"), 0);
+    EXPECT_NE(Cp932CompareText("\x83\x41", "\x83\x61"), 0);
+    EXPECT_LT(Cp932CompareText("ab", "ABC"), 0);
+    EXPECT_GT(Cp932CompareText("b", "A"), 0);
+    EXPECT_EQ(Cp932CompareText("x\x83\x41y", "X\x83\x41Y"), 0);
+}
+
 TEST(Cp932Codec, EveryDoubleByteCodeRoundTripsOrComesBackAsThePreferredCode) {
     int assigned = 0;
     int duplicates = 0;
