@@ -505,8 +505,14 @@ void TFountainParser::NextRowData(int index, const TRowAttributeStringList& rows
     }
     std::string_view row = rows.View(index);
     const int rowLength = static_cast<int>(row.size());
-    if (row.find_first_not_of(' ') == std::string_view::npos)
+    if (row.find_first_not_of(' ') == std::string_view::npos) {
+        // Nothing to scan. A string carried into a blank row still ends with its line.
+        if (data.RowAttribute != raContinued) {
+            data.StartToken = 0;
+            data.Remain = 0;
+        }
         return;
+    }
     // A wrapped row is scanned together with the next one, so that a token cut by the wrap
     // is seen whole.
     rowText_.assign(row);

@@ -244,6 +244,13 @@ TEST(TFountainParser, CommentsAndQuotesEndAtTheLineBreakButFollowTheWrap) {
     EXPECT_EQ(states[5].StartToken, 0);
     EXPECT_EQ(test::RowTokens(parser, rows, states, 5),
               (std::vector<Tok>{{0, 1, ttAnk}, {1, 1, ttSingleQuoted}}));
+
+    // A string left open up to a blank row that ends the line ends there too.
+    test::SetRows(rows, {{"'ab", raContinued}, {"   ", raLineEnd}, {"x", raTextEnd}});
+    states = test::RowStates(parser, rows);
+    EXPECT_EQ(states[1].StartToken, ttSingleQuoted);
+    EXPECT_EQ(states[2].StartToken, 0);
+    EXPECT_EQ(test::RowTokens(parser, rows, states, 2), (std::vector<Tok>{{0, 1, ttAnk}}));
 }
 
 TEST(TFountainParser, RandomRowsAreScannedSafelyAndWithoutHiddenState) {
