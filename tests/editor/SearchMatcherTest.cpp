@@ -237,6 +237,8 @@ TEST(SearchMatcher, WholeWordNeedsAWordStartAndADelimiterAfter) {
     EXPECT_EQ(Find("x,cat", "cat", word), "2/3");
     EXPECT_EQ(Find("cat", "cat", word), "0/3");
     EXPECT_EQ(Find("--", "-", word), "none") << "a match must start on a word byte";
+    EXPECT_EQ(Find("xcat", "cat", word), "none")
+        << "the last place the pattern fits must start a word too";
     EXPECT_EQ(Up("concat", "cat", {O::WholeWord}), "none");
     EXPECT_EQ(Up("catx", "cat", {O::WholeWord}), "none");
     EXPECT_EQ(Up("cat catx", "cat", {O::WholeWord}), "0/3");
