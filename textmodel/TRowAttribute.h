@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kes {
+
+// How a screen row ends. The row attributes are the only record of where the text's line
+// breaks are: joining rows back into text relies on them.
+enum TRowAttribute : uint8_t {
+    raLineEnd = 0,   // a line break (CR LF) follows the row
+    raContinued = 1, // word wrap cut the logical line here; the next row goes on with it
+    raTextEnd = 2,   // the last row of the text, with no line break after it
+    raNone = 3,      // no row: an empty or out-of-range span, or an empty undo record
+};
+
+} // namespace kes
