@@ -40,7 +40,7 @@ public:
     ~TCollection() override;
 
     TCollectionItem* Add();
-    TCollectionItem* Insert(int index);
+    virtual TCollectionItem* Insert(int index);
     void Delete(int index);
     void Clear();
     int Count() const { return static_cast<int>(items_.size()); }

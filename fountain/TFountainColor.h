@@ -1,0 +1,28 @@
+#pragma once
+
+#include "support/TNotifyPersistent.h"
+#include "toolkit/core/TColor.h"
+#include "toolkit/core/TFontStyles.h"
+
+namespace kes {
+
+// The colour of one kind of token: text colour, background and font style. clNone stands
+// for the editor's own colour.
+class TFountainColor : public TNotifyPersistent {
+public:
+    TColor BkColor() const { return bkColor_; }
+    void SetBkColor(TColor color);
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    TFontStyles Style() const { return style_; }
+    void SetStyle(TFontStyles style);
+
+    void Assign(TPersistent* source) override;
+
+private:
+    TColor bkColor_ = clNone;
+    TColor color_ = clNone;
+    TFontStyles style_;
+};
+
+} // namespace kes

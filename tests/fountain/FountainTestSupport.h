@@ -1,0 +1,73 @@
+#pragma once
+
+#include "fountain/TFountain.h"
+#include "fountain/TFountainParser.h"
+#include "textmodel/TEditorStringList.h"
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kes::test {
+
+struct Tok {
+    int pos;
+    int len;
+    int kind;
+    friend bool operator==(const Tok&, const Tok&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const Tok& t) {
+        return out << "{" << t.pos << "," << t.len << "," << t.kind << "}";
+    }
+};
+
+// Every token of one text scanned from the given state.
+inline std::vector<Tok> Tokens(TFountainParser& parser, const std::string& text,
+                               const TRowAttributeData& data = TRowAttributeData::TextStart()) {
+    std::vector<Tok> tokens;
+    parser.NewData(text, data);
+    while (parser.NextToken() != ttEnd)
+        tokens.push_back({parser.SourcePos(), parser.TokenLength(), parser.Token()});
+    return tokens;
+}
+
+// Rows with their attributes, as word wrap would leave them.
+inline void SetRows(TEditorStringList& rows,
+                    const std::vector<std::pair<std::string, TRowAttribute>>& content) {
+    rows.Clear();
+    for (const auto& [text, attribute] : content) {
+        int i = rows.Add(text);
+        rows.SetRowAttributes(i, attribute);
+    }
+}
+
+// The state at the start of every row, computed from the top as the screen rows do.
+inline std::vector<TRowAttributeData> RowStates(TFountainParser& parser,
+                                                const TEditorStringList& rows) {
+    std::vector<TRowAttributeData> states;
+    TRowAttributeData data = TRowAttributeData::TextStart();
+    for (int i = 0; i < rows.Count(); ++i) {
+        data.RowAttribute = rows.RowAttributes(i);
+        states.push_back(data);
+        parser.NextRowData(i, rows, data);
+        data.PrevRowAttribute = rows.RowAttributes(i);
+    }
+    return states;
+}
+
+// The tokens of row i as the painter gets them: a wrapped row is scanned with the next
+// row's text behind it, up to the first token that starts beyond the row.
+inline std::vector<Tok> RowTokens(TFountainParser& parser, const TEditorStringList& rows,
+                                  const std::vector<TRowAttributeData>& states, int i) {
+    std::string text = rows.Get(i);
+    int length = static_cast<int>(text.size());
+    if (rows.RowAttributes(i) == raContinued && i + 1 < rows.Count())
+        text += rows.Get(i + 1);
+    std::vector<Tok> tokens;
+    parser.NewData(text, states[static_cast<size_t>(i)]);
+    while (parser.NextToken() != ttEnd && parser.SourcePos() < length)
+        tokens.push_back({parser.SourcePos(), parser.TokenLength(), parser.Token()});
+    return tokens;
+}
+
+} // namespace kes::test
