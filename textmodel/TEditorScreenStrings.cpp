@@ -73,7 +73,9 @@ std::unique_ptr<TEditorWrapOption> TEditorScreenStrings::CreateWrapOption() {
     return option;
 }
 
-void TEditorScreenStrings::SetWrapOption(TEditorWrapOption* value) { wrapOption_->Assign(value); }
+void TEditorScreenStrings::SetWrapOption(TEditorWrapOption* value) {
+    wrapOption_->Assign(value);
+}
 
 // ---- editors
 
@@ -151,8 +153,12 @@ void TEditorScreenStrings::IncludeRowMarks(TRowMarks marks) {
     usedMarks_ = static_cast<TRowMarks>(usedMarks_ | marks);
 }
 
-void TEditorScreenStrings::Undo() { undoObj_->Undo(); }
-void TEditorScreenStrings::Redo() { undoObj_->Redo(); }
+void TEditorScreenStrings::Undo() {
+    undoObj_->Undo();
+}
+void TEditorScreenStrings::Redo() {
+    undoObj_->Redo();
+}
 
 // ---- wrapping
 
@@ -411,10 +417,10 @@ void TEditorScreenStrings::StoreRowData(int row, const TRowAttributeData& data) 
 bool TEditorScreenStrings::RowDataEquals(int row, const TRowAttributeData& data) const {
     auto byte = [](int32_t v) { return static_cast<int>(static_cast<uint32_t>(v) & 0xFF); };
     return PrevRowAttributes(row) == (data.PrevRowAttribute & 0x3) &&
-           BracketIndexes(row) == data.BracketIndex && ParserStates(row) == byte(data.ParserState) &&
-           Remains(row) == byte(data.Remain) && ParserValues(row) == byte(data.ParserValue) &&
-           StartTokens(row) == data.StartToken && ParserFlags(row) == data.ParserFlag &&
-           ParserTexts(row) == data.ParserText;
+           BracketIndexes(row) == data.BracketIndex &&
+           ParserStates(row) == byte(data.ParserState) && Remains(row) == byte(data.Remain) &&
+           ParserValues(row) == byte(data.ParserValue) && StartTokens(row) == data.StartToken &&
+           ParserFlags(row) == data.ParserFlag && ParserTexts(row) == data.ParserText;
 }
 
 void TEditorScreenStrings::MarkNotComputed(int row) {

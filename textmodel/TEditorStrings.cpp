@@ -69,7 +69,9 @@ template <class Fn> bool ScanFile(std::FILE* file, const std::string& fileName, 
 
 TEditorStrings::TEditorStrings(TLinesView& editor) : editor_(editor) {}
 
-TEditorScreenStrings& TEditorStrings::Rows() const { return editor_.ScreenStrings(); }
+TEditorScreenStrings& TEditorStrings::Rows() const {
+    return editor_.ScreenStrings();
+}
 
 // ---- line numbering
 
@@ -222,7 +224,9 @@ void TEditorStrings::Delete(int index) {
     Edit(first, last - first + 1, {}, first, 0);
 }
 
-void TEditorStrings::Clear() { Rows().Clear(); }
+void TEditorStrings::Clear() {
+    Rows().Clear();
+}
 
 void TEditorStrings::Assign(TPersistent* source) {
     if (auto* strings = dynamic_cast<TStrings*>(source)) {
@@ -265,7 +269,8 @@ void TEditorStrings::SetTextStr(std::string_view text) {
 void TEditorStrings::LoadFromFile(const std::string& fileName) {
     FilePtr file(std::fopen(fileName.c_str(), "rb"));
     if (!file)
-        throw EFileError(fileName, std::string("ファイルを開けません (") + std::strerror(errno) + ")");
+        throw EFileError(fileName,
+                         std::string("ファイルを開けません (") + std::strerror(errno) + ")");
     const std::string nulError = "NUL バイトを含むファイルはテキストとして読み込めません";
     // Pass 1 counts the lines and makes sure the whole file can be taken before the current
     // text is given up.

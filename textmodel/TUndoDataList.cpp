@@ -2,7 +2,9 @@
 
 namespace kes {
 
-TUndoDataList::~TUndoDataList() { Clear(); }
+TUndoDataList::~TUndoDataList() {
+    Clear();
+}
 
 TUndoData* TUndoDataList::Add(std::unique_ptr<TUndoData> entry) {
     TList::Add(entry.get());
