@@ -195,6 +195,15 @@ void TEditorScreenStrings::StrToWrapList(std::string_view text, TEditorStringLis
     });
 }
 
+void TEditorScreenStrings::RowsOfText(std::string_view text, TRowAttribute lastAttribute,
+                                      TEditorStringList& list) {
+    StrToWrapList(text, list);
+    text = text.substr(0, text.find('\0'));
+    if (lastAttribute == raTextEnd && !text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        list.Add(std::string());
+    list.SetRowAttributes(list.GetCount() - 1, lastAttribute);
+}
+
 void TEditorScreenStrings::AppendLine(std::string_view line) {
     TScreenStringsView* owner = OwnerEditor();
     if (!wordWrap_ || (owner && owner->Loading())) {
@@ -373,8 +382,7 @@ void TEditorScreenStrings::UpdateRows(int row, int count, std::string_view text)
     appendRows(last + 1, tail);
 
     TEditorStringList rows;
-    StrToWrapList(newText, rows);
-    rows.SetRowAttributes(rows.GetCount() - 1, attribute);
+    RowsOfText(newText, attribute, rows);
     undo.RowCount = rows.GetCount();
     undo.Text = std::move(old.text);
     ReplaceRows(top, tail - top + 1, rows);

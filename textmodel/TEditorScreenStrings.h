@@ -56,6 +56,10 @@ public:
     // Clears `list` and fills it with the rows of `text`: every row raLineEnd except rows cut
     // by wrapping, which are raContinued.
     virtual void StrToWrapList(std::string_view text, TEditorStringList& list);
+    // StrToWrapList, then the last row gets `lastAttribute`. A text that ends with a line
+    // break and must end in a raTextEnd row gets an empty last row after that break, so the
+    // break is kept.
+    void RowsOfText(std::string_view text, TRowAttribute lastAttribute, TEditorStringList& list);
     // The number of rows StrToWrapList makes of one logical line.
     virtual int WrapCount(std::string_view line);
 

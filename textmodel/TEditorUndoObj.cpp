@@ -97,7 +97,7 @@ TEditorUndoObj::Taken TEditorUndoObj::Reapply(const TUndoData& entry) {
         taken.newCount = 0;
     } else {
         TEditorStringList list;
-        rows_.StrToWrapList(entry.Text, list);
+        rows_.RowsOfText(entry.Text, entry.Attribute, list);
         if (entry.Attribute == raContinued && list.GetCount() > 1 &&
             list.View(list.GetCount() - 1).empty())
             list.Delete(list.GetCount() - 1);
