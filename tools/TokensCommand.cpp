@@ -1,0 +1,179 @@
+#include "tools/ToolCommand.h"
+
+#include "fountain/TEditorFountain.h"
+#include "fountain/TFountainParser.h"
+#include "fountain/TMailFountain.h"
+#include "textmodel/TEditorStringList.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kes::tool {
+
+namespace {
+
+// Cuts the text into rows as a text file is loaded: CR, LF and CR LF end a line, a final
+// line break adds no empty line, and a Ctrl-Z byte ends the text.
+void LoadRows(const std::string& data, TEditorStringList& rows) {
+    size_t size = data.find('\x1A');
+    if (size == std::string::npos)
+        size = data.size();
+    rows.BeginUpdate();
+    size_t p = 0;
+    bool broken = false; // whether the last line ended with a line break
+    while (p < size) {
+        size_t start = p;
+        while (p < size && data[p] != '\r' && data[p] != '\n')
+            ++p;
+        rows.Add(data.substr(start, p - start));
+        broken = p < size;
+        if (p < size && data[p] == '\r')
+            ++p;
+        if (p < size && data[p] == '\n')
+            ++p;
+    }
+    if (rows.Count() > 0 && !broken)
+        rows.SetRowAttributes(rows.Count() - 1, raTextEnd);
+    rows.EndUpdate();
+}
+
+// The state kept in row i's packed words, as the painter reads it back.
+TRowAttributeData StoredState(const TEditorStringList& rows, int i) {
+    TRowAttributeData data;
+    data.RowAttribute = rows.RowAttributes(i);
+    data.PrevRowAttribute = rows.PrevRowAttributes(i);
+    data.BracketIndex = rows.BracketIndexes(i);
+    data.ParserState = rows.ParserStates(i);
+    data.Remain = rows.Remains(i);
+    data.ParserValue = rows.ParserValues(i);
+    data.StartToken = rows.StartTokens(i);
+    data.ParserFlag = rows.ParserFlags(i);
+    data.ParserText = rows.ParserTexts(i);
+    return data;
+}
+
+void Store(TEditorStringList& rows, int i, const TRowAttributeData& data) {
+    rows.SetPrevRowAttributes(i, data.PrevRowAttribute);
+    rows.SetBracketIndexes(i, data.BracketIndex);
+    rows.SetParserStates(i, data.ParserState);
+    rows.SetRemains(i, data.Remain);
+    rows.SetParserValues(i, data.ParserValue);
+    rows.SetStartTokens(i, data.StartToken);
+    rows.SetParserFlags(i, data.ParserFlag);
+    rows.SetParserTexts(i, data.ParserText);
+}
+
+class Output {
+public:
+    ~Output() { Flush(); }
+    void Line(int row, int pos, int length, int kind) {
+        Number(row);
+        buffer_ += '\t';
+        Number(pos);
+        buffer_ += '\t';
+        Number(length);
+        buffer_ += '\t';
+        Number(kind);
+        buffer_ += '\n';
+        if (buffer_.size() >= (1 << 20))
+            Flush();
+    }
+    bool Flush() {
+        if (!buffer_.empty() &&
+            std::fwrite(buffer_.data(), 1, buffer_.size(), stdout) != buffer_.size())
+            failed_ = true;
+        buffer_.clear();
+        return !failed_ && std::fflush(stdout) == 0;
+    }
+
+private:
+    void Number(int n) {
+        char digits[12];
+        int k = 0;
+        do {
+            digits[k++] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        } while (n > 0);
+        while (k > 0)
+            buffer_ += digits[--k];
+    }
+    std::string buffer_;
+    bool failed_ = false;
+};
+
+int RunTokens(const std::vector<std::string>& args) {
+    std::string fountainName = "mail";
+    std::string path;
+    bool havePath = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--fountain" && i + 1 < args.size()) {
+            fountainName = args[++i];
+        } else if (arg.rfind("--fountain=", 0) == 0) {
+            fountainName = arg.substr(11);
+        } else if ((arg.size() > 1 && arg[0] == '-') || havePath) {
+            return Fail("tokens", "unexpected argument '" + arg + "'");
+        } else {
+            path = arg;
+            havePath = true;
+        }
+    }
+    std::unique_ptr<TFountain> fountain;
+    if (fountainName == "mail") {
+        // The application's scheme with the styles it is designed with.
+        auto mail = std::make_unique<TMailFountain>(nullptr);
+        mail->Reserve()->SetStyle(fsBold);
+        mail->Mail()->SetStyle(fsUnderline);
+        mail->Url()->SetStyle(fsUnderline);
+        fountain = std::move(mail);
+    } else if (fountainName == "editor") {
+        fountain = std::make_unique<TEditorFountain>(nullptr);
+    } else {
+        return Fail("tokens", "unknown fountain '" + fountainName + "' (mail or editor)");
+    }
+
+    TEditorStringList rows;
+    {
+        std::optional<std::string> data = ReadInput(path);
+        if (!data)
+            return 2;
+        LoadRows(*data, rows);
+    }
+
+    // The state at the start of every row, from the top, as the screen rows keep it.
+    std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
+    TRowAttributeData data = TRowAttributeData::TextStart();
+    for (int i = 0; i < rows.Count(); ++i) {
+        data.RowAttribute = rows.RowAttributes(i);
+        Store(rows, i, data);
+        parser->NextRowData(i, rows, data);
+        data.PrevRowAttribute = rows.RowAttributes(i);
+    }
+
+    // Every row's tokens as the painter gets them: a wrapped row with the next row's text
+    // behind it, up to the first token that starts beyond the row.
+    std::unique_ptr<TFountainParser> painter = fountain->CreateParser();
+    Output out;
+    std::string text;
+    for (int i = 0; i < rows.Count(); ++i) {
+        std::string_view row = rows.View(i);
+        const int length = static_cast<int>(row.size());
+        text.assign(row);
+        if (rows.RowAttributes(i) == raContinued && i + 1 < rows.Count())
+            text.append(rows.View(i + 1));
+        painter->NewData(text, StoredState(rows, i));
+        while (painter->NextToken() != ttEnd && painter->SourcePos() < length)
+            out.Line(i, painter->SourcePos(), painter->TokenLength(), painter->Token());
+    }
+    if (!out.Flush())
+        return Fail("tokens", "cannot write the output");
+    return 0;
+}
+
+const ToolCommand tokens{"tokens", "[--fountain mail|editor] [FILE]", &RunTokens};
+
+} // namespace
+
+} // namespace kes::tool
