@@ -362,7 +362,7 @@ void TFountainParser::WideSymbolProc() {
 void TFountainParser::WideCharProc() {
     // A run goes on while the character at the scan position belongs to it.
     auto run = [this](auto belongs) {
-        while (belongs(Byte(), Byte(1)))
+        while (!IsLineEnd(static_cast<char>(Byte())) && belongs(Byte(), Byte(1)))
             scan_ += 2;
     };
     unsigned char lead = Byte();
