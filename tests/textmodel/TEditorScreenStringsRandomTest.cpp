@@ -52,8 +52,8 @@ public:
             if (text.find_first_of("\r\n") != std::string_view::npos)
                 return ::testing::AssertionFailure() << "a line break inside row " << i;
             if (rows.WordWrap() && rule.Width(text) > widest)
-                return ::testing::AssertionFailure() << "row " << i << " is " << rule.Width(text)
-                                                     << " columns wide";
+                return ::testing::AssertionFailure()
+                       << "row " << i << " is " << rule.Width(text) << " columns wide";
             data.RowAttribute = attribute;
             if (rows.ParseStateComputed(i)) {
                 TRowAttributeData stored = rows.RowData(i);
@@ -82,10 +82,11 @@ private:
 };
 
 std::string RandomText(std::mt19937& random, int maxPieces) {
-    static const char* pieces[] = {"a",    "b",        "xyz",      " ",        "\r\n",
-                                   "\r\n", "\n",       "\r",       "\t",       "\x82\xA0",
-                                   "\x81\x75", "\x81\x76", "\x81\x42", ",",        "(*",
-                                   "*)",   "\"",       "#",        "abcdefghij", "\x88\x9F\x88\x9F"};
+    static const char* pieces[] = {"a",        "b",        "xyz",        " ",
+                                   "\r\n",     "\r\n",     "\n",         "\r",
+                                   "\t",       "\x82\xA0", "\x81\x75",   "\x81\x76",
+                                   "\x81\x42", ",",        "(*",         "*)",
+                                   "\"",       "#",        "abcdefghij", "\x88\x9F\x88\x9F"};
     std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(pieces)) - 1);
     int n = std::uniform_int_distribution<int>(0, maxPieces)(random);
     std::string text;
@@ -131,14 +132,32 @@ TEST(TEditorScreenStringsRandom, EditsUndoAndRedoKeepTheRowsSound) {
         rows.UpdateRows(0, 0, RandomText(random, 30));
         rows.UndoObj().Clear();
         const std::string start = rows.GetRowsText(0, rows.GetCount()).text;
+        // The texts before every edit that can be undone, and after every one that can be
+        // redone.
+        std::vector<std::string> past;
+        std::vector<std::string> future;
         for (int step = 0; step < steps; ++step) {
             const int count = rows.GetCount();
             const std::string before = rows.GetRowsText(0, count).text;
             int action = std::uniform_int_distribution<int>(0, 9)(random);
             if (action == 0) {
+                ASSERT_EQ(rows.UndoObj().CanUndo(), !past.empty());
                 rows.Undo();
+                if (!past.empty()) {
+                    ASSERT_EQ(rows.GetRowsText(0, rows.GetCount()).text, past.back())
+                        << "undo at step " << step;
+                    past.pop_back();
+                    future.push_back(before);
+                }
             } else if (action == 1) {
+                ASSERT_EQ(rows.UndoObj().CanRedo(), !future.empty());
                 rows.Redo();
+                if (!future.empty()) {
+                    ASSERT_EQ(rows.GetRowsText(0, rows.GetCount()).text, future.back())
+                        << "redo at step " << step;
+                    future.pop_back();
+                    past.push_back(before);
+                }
             } else {
                 int row = std::uniform_int_distribution<int>(0, count)(random);
                 int n = std::uniform_int_distribution<int>(0, std::min(3, count - row))(random);
@@ -154,19 +173,23 @@ TEST(TEditorScreenStringsRandom, EditsUndoAndRedoKeepTheRowsSound) {
                 rows.UpdateRows(row, n, text);
                 ++edits;
                 if (n > 0 || !text.empty()) {
-                    std::string expected = before.substr(0, from) + Normalized(text) +
-                                           before.substr(from + length);
+                    past.push_back(before);
+                    future.clear();
+                    std::string expected =
+                        before.substr(0, from) + Normalized(text) + before.substr(from + length);
                     ASSERT_EQ(rows.GetRowsText(0, rows.GetCount()).text, expected)
-                        << "UpdateRows(" << row << ", " << n << ", " << ::testing::PrintToString(text) << ") at step "
-                        << step;
+                        << "UpdateRows(" << row << ", " << n << ", "
+                        << ::testing::PrintToString(text) << ") at step " << step;
                 }
             }
             ASSERT_TRUE(checker.Rows()) << "after step " << step << ", action " << action;
             if (std::bernoulli_distribution(0.05)(random))
-                rows.UpdateParseState(std::uniform_int_distribution<int>(0, rows.GetCount())(random),
-                                      false);
+                rows.UpdateParseState(
+                    std::uniform_int_distribution<int>(0, rows.GetCount())(random), false);
         }
-        const std::string end = rows.GetRowsText(0, rows.GetCount()).text;
+        // Redoing everything goes to the latest text, before any undo that ended the episode.
+        const std::string end =
+            future.empty() ? rows.GetRowsText(0, rows.GetCount()).text : future.front();
         while (rows.UndoObj().CanUndo())
             rows.Undo();
         ASSERT_EQ(rows.GetRowsText(0, rows.GetCount()).text, start);
