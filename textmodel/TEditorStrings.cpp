@@ -271,12 +271,18 @@ void TEditorStrings::LoadFromFile(const std::string& fileName) {
     if (!file)
         throw EFileError(fileName,
                          std::string("ファイルを開けません (") + std::strerror(errno) + ")");
+    LoadFromStream(file.get(), fileName);
+}
+
+void TEditorStrings::LoadFromStream(std::FILE* file, const std::string& fileName) {
+    if (std::fseek(file, 0, SEEK_SET) != 0)
+        throw EFileError(fileName, "ファイルを読めません");
     const std::string nulError = "NUL バイトを含むファイルはテキストとして読み込めません";
     // Pass 1 counts the lines and makes sure the whole file can be taken before the current
     // text is given up.
     int lines = 0;
     bool open = false;
-    if (!ScanFile(file.get(), fileName, [&](std::string_view piece, bool ends) {
+    if (!ScanFile(file, fileName, [&](std::string_view piece, bool ends) {
             if (ends || !piece.empty())
                 open = !ends;
             if (ends)
@@ -285,7 +291,8 @@ void TEditorStrings::LoadFromFile(const std::string& fileName) {
         throw EFileError(fileName, nulError);
     if (open)
         ++lines;
-    std::rewind(file.get());
+    if (std::fseek(file, 0, SEEK_SET) != 0)
+        throw EFileError(fileName, "ファイルを読めません");
 
     BeginUpdate();
     try {
@@ -295,7 +302,7 @@ void TEditorStrings::LoadFromFile(const std::string& fileName) {
             rows.SetCapacity(lines);
         std::string line;
         bool pending = false;
-        bool ok = ScanFile(file.get(), fileName, [&](std::string_view piece, bool ends) {
+        bool ok = ScanFile(file, fileName, [&](std::string_view piece, bool ends) {
             line += piece;
             pending = !line.empty();
             if (ends) {

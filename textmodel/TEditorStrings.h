@@ -3,6 +3,7 @@
 #include "toolkit/core/TStrings.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,9 @@ public:
     // NUL byte before its end: such a file is no text (UTF-16, a binary) and is refused with
     // an EFileError rather than shown cut short or garbled. Loading records no undo entry.
     void LoadFromFile(const std::string& fileName) override;
+    // The same from an open file, which must allow going back to its start; fileName names
+    // it in errors.
+    void LoadFromStream(std::FILE* file, const std::string& fileName);
 
     // The first row of line `index` (the row count for index = the line count).
     int LineToRow(int index) const;
