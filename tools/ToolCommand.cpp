@@ -24,9 +24,7 @@ ToolCommand::ToolCommand(const char* name, const char* usage, Run run)
     Registry().push_back(this);
 }
 
-const std::vector<const ToolCommand*>& Commands() {
-    return Registry();
-}
+const std::vector<const ToolCommand*>& Commands() { return Registry(); }
 
 std::optional<std::string> ReadInput(const std::string& path) {
     if (path.empty()) {
