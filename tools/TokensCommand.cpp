@@ -3,8 +3,11 @@
 #include "fountain/TEditorFountain.h"
 #include "fountain/TFountainParser.h"
 #include "fountain/TMailFountain.h"
-#include "textmodel/TEditorStringList.h"
+#include "textmodel/TEditorScreenStrings.h"
+#include "textmodel/TEditorWrapOption.h"
+#include "textmodel/THeadlessEditor.h"
 
+#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -37,6 +40,20 @@ void LoadRows(const std::string& data, TEditorStringList& rows) {
     if (rows.Count() > 0 && !broken)
         rows.SetRowAttributes(rows.Count() - 1, raTextEnd);
     rows.EndUpdate();
+}
+
+// Re-cuts the rows as the editor's word wrap does at the given width (the other wrap options
+// at their defaults), so that tokens carried over wrapped rows show.
+void WrapRows(TEditorStringList& rows, int width) {
+    THeadlessEditor editor;
+    TEditorScreenStrings& screen = editor.Rows();
+    screen.WrapOption().SetWrapByte(width);
+    for (int i = 0; i < rows.Count(); ++i)
+        screen.SetRowAttributes(screen.Add(rows.Get(i)), rows.RowAttributes(i));
+    screen.SetWordWrap(true);
+    rows.Clear();
+    for (int i = 0; i < screen.Count(); ++i)
+        rows.SetRowAttributes(rows.Add(screen.Get(i)), screen.RowAttributes(i));
 }
 
 // The state kept in row i's packed words, as the painter reads it back.
@@ -107,9 +124,16 @@ int RunTokens(const std::vector<std::string>& args) {
     std::string fountainName = "mail";
     std::string path;
     bool havePath = false;
+    int wrapWidth = 0;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--fountain" && i + 1 < args.size()) {
+        if (arg == "--wrap") {
+            const std::string number = i + 1 < args.size() ? args[++i] : std::string();
+            auto [end, error] =
+                std::from_chars(number.data(), number.data() + number.size(), wrapWidth);
+            if (number.empty() || error != std::errc() || end != number.data() + number.size())
+                return Fail("tokens", "--wrap needs a number");
+        } else if (arg == "--fountain" && i + 1 < args.size()) {
             fountainName = args[++i];
         } else if (arg.rfind("--fountain=", 0) == 0) {
             fountainName = arg.substr(11);
@@ -141,6 +165,8 @@ int RunTokens(const std::vector<std::string>& args) {
             return 2;
         LoadRows(*data, rows);
     }
+    if (wrapWidth > 0)
+        WrapRows(rows, wrapWidth);
 
     // The state at the start of every row, from the top, as the screen rows keep it.
     std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
@@ -172,7 +198,7 @@ int RunTokens(const std::vector<std::string>& args) {
     return 0;
 }
 
-const ToolCommand tokens{"tokens", "[--fountain mail|editor] [FILE]", &RunTokens};
+const ToolCommand tokens{"tokens", "[--fountain mail|editor] [--wrap N] [FILE]", &RunTokens};
 
 } // namespace
 

@@ -50,7 +50,7 @@ public:
 
     // Whole-file reading and writing with the same line rules as the text; failures raise
     // EFileError naming the file.
-    void LoadFromFile(const std::string& fileName);
+    virtual void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName) const;
 
     int Count() const { return GetCount(); }

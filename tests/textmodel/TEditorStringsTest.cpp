@@ -1,0 +1,190 @@
+#include "ScreenTestSupport.h"
+
+#include "textmodel/TEditorStrings.h"
+#include "textmodel/TEditorUndoObj.h"
+#include "toolkit/core/Exception.h"
+#include "toolkit/core/TStringList.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace kes {
+namespace {
+
+using test::Dump;
+using test::FakeView;
+using test::Letters;
+using Rows = std::vector<std::string>;
+
+struct Fixture {
+    Fixture() : lines(view) {}
+    FakeView view;
+    TEditorStrings lines;
+    TEditorScreenStrings& Rows() { return view.Rows(); }
+};
+
+class TempFile {
+public:
+    explicit TempFile(const std::string& content) {
+        static int serial = 0;
+        path_ = std::filesystem::temp_directory_path() /
+                ("kes-lines-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
+        std::ofstream(path_, std::ios::binary) << content;
+    }
+    ~TempFile() { std::filesystem::remove(path_); }
+    std::string Path() const { return path_.string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+TEST(TEditorStrings, LinesAreLogicalWhateverTheWrap) {
+    Fixture f;
+    f.Rows().SetWordWrap(true);
+    f.lines.SetTextStr("first\r\n" + Letters(200) + "\r\nlast");
+    EXPECT_EQ(f.Rows().GetCount(), 5);
+    EXPECT_EQ(f.lines.GetCount(), 3);
+    EXPECT_EQ(f.lines.Get(1), Letters(200));
+    EXPECT_EQ(f.lines.Get(2), "last");
+    EXPECT_EQ(f.lines.LineToRow(2), 4);
+    EXPECT_EQ(f.lines.LineToRow(3), 5);
+    f.lines.Put(1, Letters(10));
+    EXPECT_EQ(Dump(f.Rows()), (Rows{"first|L", Letters(10) + "|L", "last|T"}));
+    EXPECT_EQ(f.view.row, 2) << "the caret goes to the start of the following line";
+    EXPECT_EQ(f.view.col, 0);
+    f.lines.Put(2, "end");
+    EXPECT_EQ(f.view.row, 2);
+    EXPECT_EQ(f.view.col, 3) << "on the last line, to the end of what was written";
+    EXPECT_TRUE(f.Rows().UndoObj().CanUndo()) << "writes through Lines are edits";
+    EXPECT_THROW(f.lines.Get(3), EStringListError);
+    EXPECT_THROW(f.lines.Put(-1, "x"), EStringListError);
+    EXPECT_EQ(f.view.hidden, 0);
+}
+
+TEST(TEditorStrings, AddInsertAndDeleteKeepTheFinalLineBreakAsItWas) {
+    Fixture f;
+    f.lines.SetTextStr("a\r\nb");
+    f.lines.Add("x");
+    EXPECT_EQ(f.lines.GetTextStr(), "a\r\nb\r\nx");
+    f.lines.SetTextStr("a\r\n");
+    EXPECT_EQ(f.lines.Add("x"), 1);
+    EXPECT_EQ(f.lines.GetTextStr(), "a\r\nx\r\n");
+    f.lines.Insert(2, "y");
+    EXPECT_EQ(f.lines.GetTextStr(), "a\r\nx\r\ny\r\n") << "inserting at the count appends";
+    f.lines.Insert(0, "z");
+    EXPECT_EQ(f.lines.GetTextStr(), "z\r\na\r\nx\r\ny\r\n");
+    EXPECT_EQ(f.view.row, 1);
+    f.lines.SetTextStr("a\r\nb");
+    f.lines.Delete(1);
+    EXPECT_EQ(f.lines.GetTextStr(), "a\r\n");
+    f.lines.Clear();
+    f.lines.Add("only");
+    EXPECT_EQ(f.lines.GetTextStr(), "only\r\n");
+}
+
+TEST(TEditorStrings, SetTextStrAndAssignGoAroundUndo) {
+    Fixture f;
+    f.Rows().UpdateRows(0, 0, "old");
+    const std::string text = "one\r\n\r\nthree\r\n";
+    f.lines.SetTextStr(text);
+    EXPECT_EQ(f.lines.GetTextStr(), text);
+    EXPECT_FALSE(f.Rows().UndoObj().CanUndo());
+    EXPECT_FALSE(f.view.lastInfo.Valid) << "the editors hear of no edit: nothing to mark modified";
+    f.lines.SetTextStr("a\nb\rc");
+    EXPECT_EQ(Dump(f.Rows()), (Rows{"a|L", "b|L", "c|T"}));
+    f.lines.SetTextStr("a\r\nb\0c");
+    EXPECT_EQ(f.lines.GetTextStr(), "a\r\nb");
+    TStringList source;
+    source.Add("p");
+    source.Add("q");
+    f.lines.Assign(&source);
+    EXPECT_EQ(f.lines.GetTextStr(), "p\r\nq\r\n");
+    EXPECT_EQ(f.view.row, 2) << "the caret goes to the end of the text";
+    EXPECT_EQ(f.view.hidden, 0);
+    EXPECT_EQ(f.view.underline, 0);
+    EXPECT_FALSE(f.view.linesUpdating);
+}
+
+TEST(TEditorStrings, LoadFromFileTakesEveryKindOfLineBreak) {
+    Fixture f;
+    TempFile mixed("a\rb\nc\r\n");
+    f.lines.LoadFromFile(mixed.Path());
+    EXPECT_EQ(Dump(f.Rows()), (Rows{"a|L", "b|L", "c|L"}));
+    TempFile unbroken("a\r\nb");
+    f.lines.LoadFromFile(unbroken.Path());
+    EXPECT_EQ(Dump(f.Rows()), (Rows{"a|L", "b|T"}));
+    TempFile ctrlZ("a\r\nb\x1A"
+                   "c\r\nd");
+    f.lines.LoadFromFile(ctrlZ.Path());
+    EXPECT_EQ(Dump(f.Rows()), (Rows{"a|L", "b|T"}));
+    TempFile empty("");
+    f.lines.LoadFromFile(empty.Path());
+    EXPECT_EQ(f.Rows().GetCount(), 0);
+    EXPECT_FALSE(f.Rows().UndoObj().CanUndo());
+}
+
+TEST(TEditorStrings, LoadFromFileJoinsBreaksAndLinesAcrossBlocks) {
+    Fixture f;
+    // A CR as byte 8192 and its LF as byte 8193 are one break; a line spans the next block.
+    std::string text = Letters(8191) + "\r\n" + Letters(9000) + "\r\n" + "end";
+    TempFile file(text);
+    f.lines.LoadFromFile(file.Path());
+    EXPECT_EQ(f.Rows().GetCount(), 3);
+    EXPECT_EQ(f.lines.GetTextStr(), text);
+    f.Rows().SetWordWrap(true);
+    f.lines.LoadFromFile(file.Path());
+    EXPECT_EQ(f.lines.GetTextStr(), text);
+    EXPECT_EQ(f.lines.GetCount(), 3);
+    EXPECT_EQ(f.Rows().GetCount(), 102 + 1 + 113 + 1);
+    EXPECT_EQ(f.Rows().RowAttributes(f.Rows().GetCount() - 1), raTextEnd);
+}
+
+TEST(TEditorStrings, AFileThatCannotBeTakenLeavesTheTextAsItWas) {
+    Fixture f;
+    f.lines.SetTextStr("keep\r\nme");
+    const std::string missing =
+        (std::filesystem::temp_directory_path() / "kes-no-such-file").string();
+    try {
+        f.lines.LoadFromFile(missing);
+        FAIL() << "no error for a missing file";
+    } catch (const EFileError& e) {
+        EXPECT_EQ(e.FileName(), missing);
+        EXPECT_NE(e.Message().find(missing), std::string::npos);
+    }
+    EXPECT_EQ(f.lines.GetTextStr(), "keep\r\nme");
+
+    // A NUL byte, here deep in a second block as in a UTF-16 file, refuses the file.
+    std::string binary = Letters(10000);
+    binary[9000] = '\0';
+    TempFile file(binary);
+    EXPECT_THROW(f.lines.LoadFromFile(file.Path()), EFileError);
+    EXPECT_EQ(f.lines.GetTextStr(), "keep\r\nme");
+    EXPECT_EQ(f.view.hidden, 0);
+    EXPECT_FALSE(f.view.linesUpdating);
+    // After a Ctrl-Z nothing counts, not even a NUL.
+    TempFile ended(std::string("text\x1A\0\0", 7));
+    f.lines.LoadFromFile(ended.Path());
+    EXPECT_EQ(f.lines.GetTextStr(), "text");
+}
+
+TEST(TEditorStrings, UpdatesNestAndEndWithOneRepaint) {
+    Fixture f;
+    f.view.visible = true;
+    f.lines.BeginUpdate();
+    EXPECT_FALSE(f.view.redraw);
+    EXPECT_TRUE(f.view.linesUpdating);
+    f.lines.Add("a");
+    f.lines.Add("b");
+    EXPECT_EQ(f.view.changes, 0);
+    f.lines.EndUpdate();
+    EXPECT_EQ(f.view.changes, 1);
+    EXPECT_TRUE(f.view.redraw);
+    EXPECT_EQ(f.view.relayouts, 1);
+    EXPECT_EQ(f.view.caretChanges, 1);
+    EXPECT_EQ(f.view.hidden, 0);
+}
+
+} // namespace
+} // namespace kes

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct Result {
+    int exitCode;
+    std::string out;
+};
+
+// Runs kespad-tool with the arguments; the input goes in through a file, or through standard
+// input when asked.
+Result RunWrapTool(const std::string& args, const std::string& input, bool viaStdin = false) {
+    std::string path =
+        std::string(KES_BINARY_DIR) + "/wrap_test_input_" + std::to_string(getpid()) + ".txt";
+    std::ofstream(path, std::ios::binary) << input;
+    std::string command =
+        std::string(KESPAD_TOOL) + " " + args + (viaStdin ? " < " : " ") + path + " 2>&1";
+    Result result{-1, ""};
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t n;
+        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            result.out.append(buffer, n);
+        int status = pclose(pipe);
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::remove(path.c_str());
+    return result;
+}
+
+std::string Letters(int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i)
+        s += static_cast<char>('a' + i % 26);
+    return s;
+}
+
+TEST(WrapCommand, PrintsEveryScreenRowWithHowItEnds) {
+    std::string text = Letters(25) + "\r\n\r\n" + Letters(10) + " " + Letters(14);
+    Result r = RunWrapTool("wrap --width 20", text);
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(r.out, "C\t" + Letters(20) + "\nL\t" + Letters(25).substr(20) + "\nL\t\n" + "C\t" +
+                         (Letters(10) + " " + Letters(14)).substr(0, 20) + "\nT\t" +
+                         Letters(14).substr(9) + "\n");
+    r = RunWrapTool("wrap --width 20 --word-break", text, true);
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_NE(r.out.find("C\t" + Letters(10) + " \nT\t" + Letters(14) + "\n"), std::string::npos)
+        << r.out;
+    r = RunWrapTool("wrap --no-wrap", text);
+    EXPECT_EQ(r.out, "L\t" + Letters(25) + "\nL\t\nT\t" + Letters(10) + " " + Letters(14) + "\n");
+}
+
+TEST(WrapCommand, OptionsAreClampedAsTheEditorClampsThem) {
+    // A width below 20 is 20; a tab width of 3 is 2, so a tab at column 0 takes two columns.
+    Result r = RunWrapTool("wrap --width 5 --tab 3", "\t" + Letters(19));
+    EXPECT_EQ(r.out, "C\t\t" + Letters(18) + "\nT\t" + Letters(19).substr(18) + "\n");
+    std::string closing = Letters(19) + "\x81\x76"; // 」
+    r = RunWrapTool("wrap --width 20 --leading --follow-retmark", closing);
+    EXPECT_EQ(r.out, "C\t" + Letters(18) + "\nT\t" + Letters(19).substr(18) + "\x81\x76\n");
+    r = RunWrapTool("wrap --width 20 --follow-punctuation", Letters(20) + "\x81\x42" + "z"); // 。
+    EXPECT_EQ(r.out, "C\t" + Letters(20) + "\x81\x42\nT\tz\n");
+}
+
+TEST(WrapCommand, UnreadableInputExitsWith2) {
+    Result r = RunWrapTool("wrap /nonexistent/kespad-file", "", true);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.out.find("/nonexistent/kespad-file"), std::string::npos) << r.out;
+    r = RunWrapTool("wrap", std::string("a\0b", 3));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.out.find("NUL"), std::string::npos) << r.out;
+    r = RunWrapTool("wrap --width", "x");
+    EXPECT_EQ(r.exitCode, 2);
+    r = RunWrapTool("wrap --bogus", "x");
+    EXPECT_EQ(r.exitCode, 2);
+}
+
+TEST(WrapCommand, TokensCanBeShownOverWrappedRows) {
+    Result r = RunWrapTool("tokens --fountain editor --wrap 20", Letters(30));
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    // The word straddles the cut: row 1 starts with the carried rest of it.
+    EXPECT_EQ(r.out, "0\t0\t30\t11\n1\t0\t10\t11\n");
+    r = RunWrapTool("tokens --wrap x", "a");
+    EXPECT_EQ(r.exitCode, 2);
+}
+
+} // namespace

@@ -1,0 +1,357 @@
+#include "textmodel/TEditorStrings.h"
+
+#include "textmodel/TEditorScreenStrings.h"
+#include "textmodel/TLinesView.h"
+#include "toolkit/core/Exception.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace kes {
+
+namespace {
+
+constexpr size_t BlockSize = 8192;
+constexpr char CtrlZ = 0x1A;
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Splits a file into lines block by block. Calls line(piece, ends) for each piece of a line
+// found in a block, ends telling whether a line break follows it; stops at Ctrl-Z. Returns
+// false when a NUL byte comes before the end of the text.
+template <class Fn> bool ScanFile(std::FILE* file, const std::string& fileName, Fn line) {
+    char block[BlockSize];
+    bool pendingCR = false;
+    for (;;) {
+        size_t got = std::fread(block, 1, BlockSize, file);
+        if (got == 0) {
+            if (std::ferror(file))
+                throw EFileError(fileName, "ファイルを読めません");
+            return true;
+        }
+        size_t p = 0;
+        if (pendingCR && block[0] == '\n')
+            p = 1;
+        pendingCR = false;
+        while (p < got) {
+            size_t e = p;
+            while (e < got && block[e] != '\r' && block[e] != '\n' && block[e] != '\0' &&
+                   block[e] != CtrlZ)
+                ++e;
+            if (e == got) {
+                line(std::string_view(block + p, e - p), false);
+                break;
+            }
+            if (block[e] == '\0')
+                return false;
+            if (block[e] == CtrlZ) {
+                line(std::string_view(block + p, e - p), false);
+                return true;
+            }
+            line(std::string_view(block + p, e - p), true);
+            p = e + 1;
+            if (block[e] == '\r') {
+                if (p == got)
+                    pendingCR = true;
+                else if (block[p] == '\n')
+                    ++p;
+            }
+        }
+    }
+}
+
+} // namespace
+
+TEditorStrings::TEditorStrings(TLinesView& editor) : editor_(editor) {}
+
+TEditorScreenStrings& TEditorStrings::Rows() const {
+    return editor_.ScreenStrings();
+}
+
+// ---- line numbering
+
+int TEditorStrings::GetCount() const {
+    TEditorScreenStrings& rows = Rows();
+    if (!rows.WordWrap())
+        return rows.GetCount();
+    if (cacheVersion_ != rows.Version() || cacheCount_ < 0) {
+        if (cacheVersion_ != rows.Version()) {
+            cacheVersion_ = rows.Version();
+            cacheLine_ = 0;
+            cacheRow_ = 0;
+        }
+        int count = 0;
+        for (int i = 0; i < rows.GetCount(); ++i)
+            if (rows.RowAttributes(i) != raContinued || i == rows.GetCount() - 1)
+                ++count;
+        cacheCount_ = count;
+    }
+    return cacheCount_;
+}
+
+int TEditorStrings::LineToRow(int index) const {
+    TEditorScreenStrings& rows = Rows();
+    int count = GetCount();
+    if (index < 0 || index > count)
+        throw EStringListError(index);
+    if (!rows.WordWrap())
+        return index;
+    if (index == count)
+        return rows.GetCount();
+    if (cacheVersion_ != rows.Version()) {
+        cacheVersion_ = rows.Version();
+        cacheLine_ = 0;
+        cacheRow_ = 0;
+        cacheCount_ = -1;
+    }
+    // Walk from the cached line, so that reading the lines in order is linear.
+    int line = cacheLine_;
+    int row = cacheRow_;
+    while (line < index) {
+        row = rows.LastRowOfLine(row) + 1;
+        ++line;
+    }
+    while (line > index) {
+        row = rows.FirstRowOfLine(row - 1);
+        --line;
+    }
+    cacheLine_ = line;
+    cacheRow_ = row;
+    return row;
+}
+
+std::string TEditorStrings::Get(int index) const {
+    TEditorScreenStrings& rows = Rows();
+    if (index < 0 || index >= GetCount())
+        throw EStringListError(index);
+    if (!rows.WordWrap())
+        return rows.Get(index);
+    std::string text = rows.GetRowsText(LineToRow(index), -1).text;
+    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
+        text.resize(text.size() - 2);
+    return text;
+}
+
+std::string TEditorStrings::GetTextStr() const {
+    TEditorScreenStrings& rows = Rows();
+    return rows.GetRowsText(0, rows.GetCount()).text;
+}
+
+// ---- edits
+
+void TEditorStrings::PlaceCaret(int row, size_t offset) {
+    TEditorScreenStrings& rows = Rows();
+    const int count = rows.GetCount();
+    for (int r = std::max(row, 0); r < count; ++r) {
+        std::string_view text = rows.View(r);
+        TRowAttribute attribute = rows.RowAttributes(r);
+        size_t length = text.size() + (attribute == raLineEnd ? 2 : attribute == raTextEnd ? 1 : 0);
+        if (offset < length || attribute == raTextEnd) {
+            editor_.SetRow(r);
+            editor_.SetCol(editor_.DisplayWidth(text.substr(0, std::min(offset, text.size()))));
+            return;
+        }
+        offset -= length;
+    }
+    editor_.SetRow(count);
+    editor_.SetCol(0);
+}
+
+void TEditorStrings::Edit(int row, int count, std::string_view text, int caretRow,
+                          size_t caretOffset) {
+    if (editor_.HasSelection())
+        editor_.CleanSelection();
+    editor_.HideCaret();
+    try {
+        Rows().UpdateRows(row, count, text);
+        PlaceCaret(caretRow, caretOffset);
+    } catch (...) {
+        editor_.ShowCaret();
+        throw;
+    }
+    editor_.ShowCaret();
+}
+
+void TEditorStrings::Put(int index, const std::string& s) {
+    TEditorScreenStrings& rows = Rows();
+    if (index < 0 || index >= GetCount())
+        throw EStringListError(index);
+    int first = LineToRow(index);
+    int last = rows.LastRowOfLine(first);
+    std::string text = s;
+    if (rows.RowAttributes(last) == raLineEnd)
+        text += "\r\n";
+    Edit(first, last - first + 1, text, first, text.size());
+}
+
+void TEditorStrings::Insert(int index, const std::string& s) {
+    int row = LineToRow(index);
+    if (row == Rows().GetCount()) {
+        Add(s);
+        return;
+    }
+    std::string text = s + "\r\n";
+    Edit(row, 0, text, row, text.size());
+}
+
+int TEditorStrings::Add(const std::string& s) {
+    TEditorScreenStrings& rows = Rows();
+    int index = GetCount();
+    int n = rows.GetCount();
+    if (n > 0 && rows.RowAttributes(n - 1) != raLineEnd) {
+        // The text does not end with a line break, and still does not after the new line.
+        int first = rows.FirstRowOfLine(n - 1);
+        std::string text = rows.GetRowsText(first, n - first).text + "\r\n" + s;
+        Edit(first, n - first, text, first, text.size());
+    } else {
+        std::string text = s + "\r\n";
+        Edit(n, 0, text, n, text.size());
+    }
+    return index;
+}
+
+void TEditorStrings::Delete(int index) {
+    TEditorScreenStrings& rows = Rows();
+    if (index < 0 || index >= GetCount())
+        throw EStringListError(index);
+    int first = LineToRow(index);
+    int last = rows.LastRowOfLine(first);
+    Edit(first, last - first + 1, {}, first, 0);
+}
+
+void TEditorStrings::Clear() {
+    Rows().Clear();
+}
+
+void TEditorStrings::Assign(TPersistent* source) {
+    if (auto* strings = dynamic_cast<TStrings*>(source)) {
+        SetTextStr(strings->GetTextStr());
+        editor_.SetRow(Rows().MaxRow());
+        editor_.SetCol(0);
+        return;
+    }
+    TStrings::Assign(source);
+}
+
+void TEditorStrings::SetTextStr(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    BeginUpdate();
+    try {
+        TEditorScreenStrings& rows = Rows();
+        rows.Clear();
+        if (!text.empty()) {
+            size_t p = 0;
+            while (p < text.size()) {
+                size_t e = text.find_first_of("\r\n", p);
+                if (e == std::string_view::npos)
+                    e = text.size();
+                rows.AppendLine(text.substr(p, e - p));
+                p = e + 1;
+                if (e < text.size() && text[e] == '\r' && p < text.size() && text[p] == '\n')
+                    ++p;
+            }
+            if (text.back() != '\n' && text.back() != '\r')
+                rows.SetRowAttributes(rows.GetCount() - 1, raTextEnd);
+        }
+        rows.InitParseState();
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+void TEditorStrings::LoadFromFile(const std::string& fileName) {
+    FilePtr file(std::fopen(fileName.c_str(), "rb"));
+    if (!file)
+        throw EFileError(fileName,
+                         std::string("ファイルを開けません (") + std::strerror(errno) + ")");
+    LoadFromStream(file.get(), fileName);
+}
+
+void TEditorStrings::LoadFromStream(std::FILE* file, const std::string& fileName) {
+    if (std::fseek(file, 0, SEEK_SET) != 0)
+        throw EFileError(fileName, "ファイルを読めません");
+    const std::string nulError = "NUL バイトを含むファイルはテキストとして読み込めません";
+    // Pass 1 counts the lines and makes sure the whole file can be taken before the current
+    // text is given up.
+    int lines = 0;
+    bool open = false;
+    if (!ScanFile(file, fileName, [&](std::string_view piece, bool ends) {
+            if (ends || !piece.empty())
+                open = !ends;
+            if (ends)
+                ++lines;
+        }))
+        throw EFileError(fileName, nulError);
+    if (open)
+        ++lines;
+    if (std::fseek(file, 0, SEEK_SET) != 0)
+        throw EFileError(fileName, "ファイルを読めません");
+
+    BeginUpdate();
+    try {
+        TEditorScreenStrings& rows = Rows();
+        rows.Clear();
+        if (!rows.WordWrap())
+            rows.SetCapacity(lines);
+        std::string line;
+        bool pending = false;
+        bool ok = ScanFile(file, fileName, [&](std::string_view piece, bool ends) {
+            line += piece;
+            pending = !line.empty();
+            if (ends) {
+                rows.AppendLine(line);
+                line.clear();
+                pending = false;
+            }
+        });
+        if (pending) {
+            rows.AppendLine(line);
+            rows.SetRowAttributes(rows.GetCount() - 1, raTextEnd);
+        }
+        if (!ok)
+            throw EFileError(fileName, nulError);
+        rows.InitParseState();
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+    for (int i = 0; i < Rows().EditorCount(); ++i)
+        Rows().Editors(i)->Relayout();
+}
+
+// ---- update state
+
+void TEditorStrings::SetUpdateState(bool updating) {
+    TEditorScreenStrings& rows = Rows();
+    if (updating) {
+        ++updateDepth_;
+        rows.BeginUpdate();
+        editor_.HideCaret();
+        editor_.BeginUnderlineUpdate();
+        editor_.SetLinesUpdating(true);
+        if (editor_.VisibleWithWindow())
+            editor_.SetRedraw(false);
+        return;
+    }
+    --updateDepth_;
+    rows.EndUpdate();
+    editor_.EndUnderlineUpdate();
+    editor_.ShowCaret();
+    editor_.SetLinesUpdating(false);
+    editor_.CaretChanged();
+    if (editor_.VisibleWithWindow()) {
+        editor_.SetRedraw(true);
+        for (int i = 0; i < rows.EditorCount(); ++i)
+            rows.Editors(i)->Relayout();
+    }
+}
+
+} // namespace kes

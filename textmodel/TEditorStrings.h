@@ -1,0 +1,66 @@
+#pragma once
+
+#include "toolkit/core/TStrings.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace kes {
+
+class TEditorScreenStrings;
+class TLinesView;
+
+// The editor's Lines: a string list whose items are the logical lines of the editor's text,
+// whatever the word wrap. It stores nothing: reads go to the screen rows, and every write is
+// one UpdateRows, so writes through Lines are re-wrapped, re-parsed, undoable and repainted
+// exactly like typing. Whole-text writes (SetTextStr, LoadFromFile, Clear) go around undo.
+class TEditorStrings : public TStrings {
+public:
+    explicit TEditorStrings(TLinesView& editor);
+
+    void Assign(TPersistent* source) override;
+    std::string Get(int index) const override;
+    int GetCount() const override;
+    std::string GetTextStr() const override;
+    void Put(int index, const std::string& s) override;
+    void SetTextStr(std::string_view text) override;
+    int Add(const std::string& s) override;
+    void Clear() override;
+    void Delete(int index) override;
+    void Insert(int index, const std::string& s) override;
+
+    // Reads a text file in blocks of 8192 bytes: CR, LF and CR LF end lines (also a CR that
+    // ends one block with the LF that starts the next), a Ctrl-Z byte (0x1A) ends the text.
+    // The current text stays as it was when the file cannot be opened, and when it holds a
+    // NUL byte before its end: such a file is no text (UTF-16, a binary) and is refused with
+    // an EFileError rather than shown cut short or garbled. Loading records no undo entry.
+    void LoadFromFile(const std::string& fileName) override;
+    // The same from an open file, which must allow going back to its start; fileName names
+    // it in errors.
+    void LoadFromStream(std::FILE* file, const std::string& fileName);
+
+    // The first row of line `index` (the row count for index = the line count).
+    int LineToRow(int index) const;
+
+protected:
+    void SetUpdateState(bool updating) override;
+
+private:
+    TEditorScreenStrings& Rows() const;
+    // One edit: cancel the selection, hide the caret, UpdateRows, then put the caret
+    // `caretOffset` bytes after the start of row `caretRow`, and show it again.
+    void Edit(int row, int count, std::string_view text, int caretRow, size_t caretOffset);
+    void PlaceCaret(int row, size_t offset);
+
+    TLinesView& editor_;
+    int updateDepth_ = 0;
+    // The last line looked up, valid while the rows' version stays.
+    mutable uint64_t cacheVersion_ = UINT64_MAX;
+    mutable int cacheLine_ = 0;
+    mutable int cacheRow_ = 0;
+    mutable int cacheCount_ = -1;
+};
+
+} // namespace kes

@@ -1,0 +1,163 @@
+#include "textmodel/TEditorUndoObj.h"
+
+#include "textmodel/TEditorScreenStrings.h"
+#include "textmodel/TScreenStringsView.h"
+
+#include <algorithm>
+
+namespace kes {
+
+namespace {
+
+// Hides the caret of the editor being undone in and opens an update of the rows; the caret
+// is shown again and the update ended on every way out, also when re-applying fails.
+class ReapplyScope {
+public:
+    ReapplyScope(TEditorScreenStrings& rows, TScreenStringsView* editor)
+        : rows_(rows), editor_(editor) {
+        if (editor_)
+            editor_->HideCaret();
+        rows_.BeginUpdate();
+    }
+    ~ReapplyScope() {
+        if (!ended_)
+            EndUpdate();
+        if (editor_)
+            editor_->ShowCaret();
+    }
+    void EndUpdate() {
+        ended_ = true;
+        rows_.EndUpdate();
+    }
+    ReapplyScope(const ReapplyScope&) = delete;
+    ReapplyScope& operator=(const ReapplyScope&) = delete;
+
+private:
+    TEditorScreenStrings& rows_;
+    TScreenStringsView* editor_;
+    bool ended_ = false;
+};
+
+} // namespace
+
+TEditorUndoObj::TEditorUndoObj(TEditorScreenStrings& rows) : rows_(rows) {}
+
+void TEditorUndoObj::SetUndoListMax(int value) {
+    undoListMax_ = std::max(MinUndoListMax, value);
+}
+
+TUndoData* TEditorUndoObj::NewUndoData() {
+    auto entry = std::make_unique<TUndoData>();
+    if (TScreenStringsView* editor = rows_.ActiveEditor()) {
+        entry->Row = editor->Row();
+        entry->Col = editor->Col();
+    }
+    TUndoData* added = undoList_.Add(std::move(entry));
+    while (undoList_.Count() > undoListMax_)
+        undoList_.Delete(0);
+    if (!redoing_)
+        redoList_.Clear();
+    return added;
+}
+
+void TEditorUndoObj::AddRedoData(const TUndoData& entry) {
+    auto copy = std::make_unique<TUndoData>(entry);
+    if (TScreenStringsView* editor = rows_.ActiveEditor()) {
+        copy->Row = editor->Row();
+        copy->Col = editor->Col();
+    }
+    redoList_.Add(std::move(copy));
+}
+
+void TEditorUndoObj::Clear() {
+    undoList_.Clear();
+    redoList_.Clear();
+}
+
+// Puts the entry's text back in place of the rows the entry says its edit left, and returns
+// what it took out.
+TEditorUndoObj::Taken TEditorUndoObj::Reapply(const TUndoData& entry) {
+    Taken taken;
+    int oldCount = 0;
+    if (entry.RowCount != 0) {
+        TEditorScreenStrings::RowsText current = rows_.GetRowsText(entry.StartRow, entry.RowCount);
+        taken.text = std::move(current.text);
+        taken.attribute = current.attribute;
+        oldCount = current.rows;
+    }
+    if (entry.Attribute == raNone) {
+        // The edit rewrote no existing row: undoing it only removes rows.
+        TRowMarks marks = rows_.DeleteRows(entry.StartRow, oldCount);
+        if (rows_.GetCount() == 0) {
+            rows_.ExcludeRowMarks(marks);
+        } else if (marks != 0) {
+            int keeper = std::min(entry.StartRow, rows_.GetCount() - 1);
+            rows_.SetRowMarks(keeper, static_cast<TRowMarks>(rows_.RowMarks(keeper) | marks));
+        }
+        taken.newCount = 0;
+    } else {
+        TEditorStringList list;
+        rows_.RowsOfText(entry.Text, entry.Attribute, list);
+        if (entry.Attribute == raContinued && list.GetCount() > 1 &&
+            list.View(list.GetCount() - 1).empty())
+            list.Delete(list.GetCount() - 1);
+        list.SetRowAttributes(list.GetCount() - 1, entry.Attribute);
+        rows_.ReplaceRows(entry.StartRow, oldCount, list);
+        taken.newCount = list.GetCount();
+    }
+    TEditorUpdateInfo info;
+    info.StartRow = entry.StartRow;
+    info.OldCount = oldCount;
+    info.NewCount = taken.newCount;
+    info.ParsedCount = rows_.UpdateParseState(entry.StartRow, true);
+    info.Valid = true;
+    rows_.SetUpdateInfo(info);
+    return taken;
+}
+
+void TEditorUndoObj::Undo() {
+    TUndoData* entry = undoList_.Last();
+    if (!entry)
+        return;
+    TScreenStringsView* editor = rows_.ActiveEditor();
+    {
+        ReapplyScope scope(rows_, editor);
+        Taken taken = Reapply(*entry);
+        entry->RowCount = taken.newCount;
+        entry->Attribute = taken.attribute;
+        entry->Text = std::move(taken.text);
+        AddRedoData(*entry);
+        scope.EndUpdate();
+        if (editor) {
+            editor->SetRow(entry->Row);
+            editor->SetCol(entry->Col);
+        }
+    }
+    undoList_.Delete(undoList_.Count() - 1);
+}
+
+void TEditorUndoObj::Redo() {
+    TUndoData* entry = redoList_.Last();
+    if (!entry)
+        return;
+    TScreenStringsView* editor = rows_.ActiveEditor();
+    {
+        ReapplyScope scope(rows_, editor);
+        Taken taken = Reapply(*entry);
+        redoing_ = true;
+        TUndoData* undo = NewUndoData();
+        redoing_ = false;
+        undo->StartRow = entry->StartRow;
+        undo->RowCount = taken.newCount;
+        undo->Attribute = taken.attribute;
+        undo->Text = std::move(taken.text);
+        scope.EndUpdate();
+        if (editor) {
+            editor->SetRow(entry->Row);
+            editor->SetCol(entry->Col);
+        }
+    }
+    redoList_.Delete(redoList_.Count() - 1);
+}
+
+} // namespace kes

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "textmodel/TUndoDataList.h"
+#include "toolkit/core/TObject.h"
+
+namespace kes {
+
+class TEditorScreenStrings;
+
+// The undo and redo history of one row list, and so of every editor that shows it. Every
+// UpdateRows records one entry; undoing puts the old text back through the same row
+// machinery and turns the entry into a redo entry holding the text it removed.
+class TEditorUndoObj : public TObject {
+public:
+    static constexpr int MinUndoListMax = 64;
+
+    explicit TEditorUndoObj(TEditorScreenStrings& rows);
+
+    // Appends a fresh entry (caret of the active editor, start row -1, no rows, raNone, no
+    // text) for the caller to fill, trims the history to the limit and, unless redoing,
+    // ends the redo history.
+    virtual TUndoData* NewUndoData();
+    virtual bool CanRedo() const { return redoList_.Count() > 0; }
+    virtual bool CanUndo() const { return undoList_.Count() > 0; }
+    virtual void Redo();
+    virtual void Undo();
+    // Appends a copy of the entry to the redo list with the active editor's caret.
+    virtual void AddRedoData(const TUndoData& entry);
+    virtual void Clear();
+
+    int UndoListMax() const { return undoListMax_; }
+    // Never below 64.
+    void SetUndoListMax(int value);
+
+    const TUndoDataList& UndoList() const { return undoList_; }
+    const TUndoDataList& RedoList() const { return redoList_; }
+
+private:
+    struct Taken {
+        std::string text;
+        TRowAttribute attribute = raNone;
+        int newCount = 0;
+    };
+    Taken Reapply(const TUndoData& entry);
+
+    TEditorScreenStrings& rows_;
+    int undoListMax_ = MinUndoListMax;
+    bool redoing_ = false;
+    TUndoDataList redoList_;
+    TUndoDataList undoList_;
+};
+
+} // namespace kes
