@@ -206,12 +206,15 @@ void TEditorScreenStrings::RowsOfText(std::string_view text, TRowAttribute lastA
 
 void TEditorScreenStrings::AppendLine(std::string_view line) {
     TScreenStringsView* owner = OwnerEditor();
+    // The row texts pass through one buffer, so that loading allocates once per row.
     if (!wordWrap_ || (owner && owner->Loading())) {
-        Add(std::string(line));
+        rowBuffer_.assign(line);
+        Add(rowBuffer_);
         return;
     }
     for (const TWrapPiece& piece : Wrapper().Cut(line)) {
-        int index = Add(std::string(line.substr(piece.start, piece.length)));
+        rowBuffer_.assign(line.substr(piece.start, piece.length));
+        int index = Add(rowBuffer_);
         if (piece.continued)
             SetRowAttributes(index, raContinued);
     }

@@ -164,6 +164,7 @@ private:
     // edit leave the rows beyond its parse window alone instead of marking each of them.
     int parsedEnd_ = 0;
     uint64_t version_ = 0;
+    std::string rowBuffer_;
 };
 
 } // namespace kes
