@@ -9,6 +9,7 @@ namespace kes {
 namespace {
 
 const char kEmptyRow[] = "";
+constexpr int kMaxRemain = 255;
 
 bool InRange(unsigned char b, unsigned char lo, unsigned char hi) {
     return b >= lo && b <= hi;
@@ -359,43 +360,63 @@ void TFountainParser::WideSymbolProc() {
         ConsumeChar();
 }
 
+namespace {
+
+// Whether the character lead/trail goes on a run of full-width digits, letters, hiragana
+// or katakana.
+bool InWideRun(uint8_t kind, unsigned char lead, unsigned char trail) {
+    switch (kind) {
+    case ttWideDigit:
+        return (lead == 0x82 && InRange(trail, 0x4F, 0x58)) ||
+               (lead == 0x81 && InRange(trail, 0x43, 0x44)); // ， ．
+    case ttWideLatin:
+        return lead == 0x82 && (InRange(trail, 0x60, 0x79) || InRange(trail, 0x81, 0x9A));
+    case ttHiragana:
+        return (lead == 0x82 && InRange(trail, 0x9F, 0xF1)) ||
+               (lead == 0x81 && (trail == 0x5B || trail == 0x7C)); // ー －
+    case ttKatakana:
+        return (lead == 0x83 && InRange(trail, 0x40, 0x96)) ||
+               (lead == 0x81 && (trail == 0x5B || trail == 0x7C));
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void TFountainParser::WideCharProc() {
-    // A run goes on while the character at the scan position belongs to it.
-    auto run = [this](auto belongs) {
-        while (!IsLineEnd(static_cast<char>(Byte())) && belongs(Byte(), Byte(1)))
-            scan_ += 2;
-    };
     unsigned char lead = Byte();
     unsigned char trail = Byte(1);
-    if (lead == 0x82 && InRange(trail, 0x4F, 0x58)) {
-        token_ = ttWideDigit;
-        run([](unsigned char l, unsigned char t) {
-            return (l == 0x82 && InRange(t, 0x4F, 0x58)) || (l == 0x81 && InRange(t, 0x43, 0x44));
-        });
-    } else if (lead == 0x82 && (InRange(trail, 0x60, 0x79) || InRange(trail, 0x81, 0x9A))) {
-        token_ = ttWideLatin;
-        run([](unsigned char l, unsigned char t) {
-            return l == 0x82 && (InRange(t, 0x60, 0x79) || InRange(t, 0x81, 0x9A));
-        });
-    } else if (lead == 0x82 && InRange(trail, 0x9F, 0xF1)) {
-        token_ = ttHiragana;
-        run([](unsigned char l, unsigned char t) {
-            return (l == 0x82 && InRange(t, 0x9F, 0xF1)) || (l == 0x81 && (t == 0x5B || t == 0x7C));
-        });
-    } else if (lead == 0x83 && InRange(trail, 0x40, 0x96)) {
-        token_ = ttKatakana;
-        run([](unsigned char l, unsigned char t) {
-            return (l == 0x83 && InRange(t, 0x40, 0x96)) || (l == 0x81 && (t == 0x5B || t == 0x7C));
-        });
+    // A run carried over from the row above goes on with any of its characters, also with
+    // those that could not start it ("，" in digits, "ー" in kana).
+    TTokenKind kind = continuing_ && InWideRun(startToken_, lead, trail)
+                          ? static_cast<TTokenKind>(startToken_)
+                          : ttEnd;
+    if (kind == ttEnd && (lead == 0x82 || lead == 0x83)) {
+        for (TTokenKind k : {ttWideDigit, ttWideLatin, ttHiragana, ttKatakana})
+            if (InWideRun(k, lead, trail))
+                kind = k;
+    }
+    if (kind != ttEnd) {
+        token_ = kind;
+        while (*scan_ != '\0' && InWideRun(kind, Byte(), Byte(1)))
+            scan_ += 2;
     } else if ((lead == 0x82 &&
                 (InRange(trail, 0x40, 0x4E) || InRange(trail, 0x59, 0x5F) ||
                  InRange(trail, 0x7A, 0x80) || InRange(trail, 0x9B, 0x9E) || trail >= 0xF2)) ||
                (lead == 0x83 && InRange(trail, 0x97, 0xF0))) {
         token_ = ttWideSymbol;
         scan_ += 2;
-    } else {
-        // An unexpected trail byte: step over the lead byte alone, the kind stays.
+    } else if (lead == 0x82 || lead == 0x83) {
+        // A trail byte that makes no character: the lead byte alone is a symbol. (Keeping
+        // the kind of whatever token came before would make the row's tokens depend on
+        // the rows this parser happened to scan, and a fresh parser would end the row.)
+        token_ = ttSymbol;
         ++scan_;
+    } else {
+        // A carried run that does not go on here: the row's first token is a fresh one.
+        continuing_ = false;
+        DispatchProc();
     }
 }
 
@@ -484,8 +505,14 @@ void TFountainParser::NextRowData(int index, const TRowAttributeStringList& rows
     }
     std::string_view row = rows.View(index);
     const int rowLength = static_cast<int>(row.size());
-    if (row.find_first_not_of(' ') == std::string_view::npos)
+    if (row.find_first_not_of(' ') == std::string_view::npos) {
+        // Nothing to scan. A string carried into a blank row still ends with its line.
+        if (data.RowAttribute != raContinued) {
+            data.StartToken = 0;
+            data.Remain = 0;
+        }
         return;
+    }
     // A wrapped row is scanned together with the next one, so that a token cut by the wrap
     // is seen whole.
     rowText_.assign(row);
@@ -540,6 +567,10 @@ void TFountainParser::NextRowData(int index, const TRowAttributeStringList& rows
     if (OpenEndedKinds().Contains(lastKind))
         return;
     if (end >= static_cast<int>(rowText_.size()) && rows.RowAttributes(index + 1) == raContinued)
+        return;
+    // The row list keeps Remain in one byte. A longer rest would be cut short there and
+    // split the token, so it is resumed by kind instead, which scans the same bytes.
+    if (end - rowLength > kMaxRemain)
         return;
     data.Remain = end - rowLength;
 }

@@ -4,7 +4,11 @@
 #include "fountain/TFountainParser.h"
 #include "textmodel/TEditorStringList.h"
 
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
 #include <ostream>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -68,6 +72,51 @@ inline std::vector<Tok> RowTokens(TFountainParser& parser, const TEditorStringLi
     while (parser.NextToken() != ttEnd && parser.SourcePos() < length)
         tokens.push_back({parser.SourcePos(), parser.TokenLength(), parser.Token()});
     return tokens;
+}
+
+// Random rows over a small alphabet, wrapped or not at random. Every token must lie in order
+// inside its text, and a parser must keep no state between rows beyond the stored row
+// state: a fresh parser started on any row gives the same next state and the same tokens
+// as one that went through all the rows above. The sanitizers watch every read.
+inline void CheckRandomRows(const std::function<std::unique_ptr<TFountainParser>()>& make,
+                            const std::string& alphabet, unsigned seeds = 300) {
+    for (unsigned seed = 1; seed <= seeds; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        TEditorStringList rows;
+        int count = 1 + static_cast<int>(random() % 12);
+        for (int r = 0; r < count; ++r) {
+            std::string text;
+            for (unsigned n = random() % 24; n > 0; --n)
+                text += alphabet[random() % alphabet.size()];
+            rows.Add(text);
+            rows.SetRowAttributes(r, r + 1 == count ? raTextEnd
+                                     : random() % 2 ? raContinued
+                                                    : raLineEnd);
+        }
+        auto parser = make();
+        auto states = RowStates(*parser, rows);
+        auto painter = make();
+        for (int r = 0; r < count; ++r) {
+            SCOPED_TRACE("row " + std::to_string(r));
+            auto tokens = RowTokens(*painter, rows, states, r);
+            int end = 0;
+            for (const Tok& t : tokens) {
+                ASSERT_GE(t.pos, end);
+                ASSERT_GE(t.len, 0);
+                end = t.pos + t.len;
+            }
+            auto fresh = make();
+            ASSERT_EQ(RowTokens(*fresh, rows, states, r), tokens);
+            if (r + 1 < count) {
+                TRowAttributeData data = states[static_cast<size_t>(r)];
+                make()->NextRowData(r, rows, data);
+                data.PrevRowAttribute = rows.RowAttributes(r);
+                data.RowAttribute = rows.RowAttributes(r + 1);
+                ASSERT_EQ(data, states[static_cast<size_t>(r + 1)]);
+            }
+        }
+    }
 }
 
 } // namespace kes::test

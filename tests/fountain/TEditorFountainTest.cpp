@@ -144,5 +144,20 @@ TEST(TEditorBracketCollection, SameValuesForEveryPairNotifyOnce) {
     EXPECT_EQ(parser->TokenColor(), fountain.Brackets()->Items(0)->ItemColor());
 }
 
+TEST(TEditorParser, RandomRowsAreScannedSafelyAndWithoutHiddenState) {
+    TEditorFountain fountain(nullptr);
+    fountain.SetCommenter("//");
+    fountain.SetQuotation("\"");
+    fountain.SetControlCode(true);
+    fountain.SetHexPrefix("0x");
+    fountain.SetUrl(true);
+    fountain.SetMail(true);
+    auto* item = fountain.Brackets()->Add();
+    item->SetLeftBracket("{");
+    item->SetRightBracket("}}");
+    test::CheckRandomRows([&] { return fountain.CreateParser(); },
+                          "ab0x1.@/\"#${} w:\x81\x82\xA0\x88\x9F");
+}
+
 } // namespace
 } // namespace kes

@@ -210,5 +210,15 @@ TEST(TMailFountain, ColoursBracketsAndExtensions) {
     EXPECT_TRUE(fountain.HasItalicStyle(&fountain));
 }
 
+TEST(TMailFountainParser, RandomRowsAreScannedSafelyAndWithoutHiddenState) {
+    TMailFountain fountain(nullptr);
+    TStringList words;
+    words.Add("ab");
+    fountain.SetReserveWordList(&words);
+    test::CheckRandomRows([&] { return fountain.CreateParser(); },
+                          "ab1.@=?> |:/htp\t\x81\x84\x74\x62\x40\x82\xA0\x87\x88"
+                          "\x9E\x9F\xED\xFE\xB1\xA1");
+}
+
 } // namespace
 } // namespace kes

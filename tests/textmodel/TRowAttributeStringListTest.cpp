@@ -212,7 +212,7 @@ TEST(TheStringList, RandomEditsMatchAPlainVector) {
         TEditorStringList list;
         std::vector<Row> model;
         for (int step = 0; step < 3000; ++step) {
-            int op = static_cast<int>(random() % 10);
+            int op = static_cast<int>(random() % 11);
             int n = static_cast<int>(model.size());
             // Edits cluster around a moving spot, like typing, with jumps now and then.
             int spot = n == 0 ? 0 : static_cast<int>(random() % static_cast<unsigned>(n + 1));
@@ -236,6 +236,9 @@ TEST(TheStringList, RandomEditsMatchAPlainVector) {
                 int b = static_cast<int>(random() % static_cast<unsigned>(n));
                 list.Exchange(a, b);
                 std::swap(model[static_cast<size_t>(a)], model[static_cast<size_t>(b)]);
+            } else if (op == 10) {
+                // Reallocating keeps the gap wherever the last edit left it.
+                list.SetCapacity(n + static_cast<int>(random() % 5));
             } else {
                 int i = static_cast<int>(random() % static_cast<unsigned>(n));
                 std::string text(random() % 30, 'Z');
