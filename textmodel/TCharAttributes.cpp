@@ -31,21 +31,29 @@ int TCharAttributes::TabWidth(int p) const {
 }
 
 void TCharAttributes::Build(std::string_view text, std::string& attributes) const {
-    attributes.clear();
     const size_t limit = static_cast<size_t>(wordWrap ? wrapByte + 3 : UnwrappedLimit);
+    // Written through a pointer into room for the limit and the widest last character (a
+    // tab), then cut to what was written.
+    attributes.resize(limit + static_cast<size_t>(std::max(tabSpaceCount, 2)));
+    char* out = attributes.data();
+    size_t n = 0;
     size_t i = 0;
-    while (i < text.size() && attributes.size() < limit) {
+    while (i < text.size() && n < limit) {
         unsigned char b = static_cast<unsigned char>(text[i]);
         if (IsLeadByte(b) && i + 1 < text.size()) {
-            attributes += "45";
+            out[n++] = '4';
+            out[n++] = '5';
             i += 2;
             continue;
         }
-        attributes += delimiters.test(b) ? '2' : '1';
-        if (b == '\t')
-            attributes.append(TabWidth(static_cast<int>(attributes.size()) - 1) - 1, '3');
+        out[n++] = delimiters[b] ? '2' : '1';
+        if (b == '\t') {
+            for (int pad = TabWidth(static_cast<int>(n) - 1) - 1; pad > 0; --pad)
+                out[n++] = '3';
+        }
         ++i;
     }
+    attributes.resize(n);
 }
 
 std::string TCharAttributes::Build(std::string_view text) const {

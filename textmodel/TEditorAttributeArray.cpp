@@ -1,5 +1,7 @@
 #include "textmodel/TEditorAttributeArray.h"
 
+#include <algorithm>
+
 namespace kes {
 
 void TEditorAttributeArray::Assign(std::string_view text, std::string_view attributes) {
@@ -39,8 +41,11 @@ void TEditorAttributeArray::StepForward() {
 }
 
 void TEditorAttributeArray::MoveTo(int col) {
-    while (col_ < col && !AtEnd())
-        Next();
+    // Forward in one sweep: every column but a tab's padding shows a byte of its own.
+    const int target = std::min(col, Length() + 1);
+    for (; col_ < target; ++col_)
+        if (attributes_[static_cast<size_t>(col_)] != '3')
+            ++byteIndex_;
     while (col_ > col && col_ > 1)
         Prev();
 }

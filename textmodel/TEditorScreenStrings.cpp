@@ -206,12 +206,15 @@ void TEditorScreenStrings::RowsOfText(std::string_view text, TRowAttribute lastA
 
 void TEditorScreenStrings::AppendLine(std::string_view line) {
     TScreenStringsView* owner = OwnerEditor();
+    // The row texts pass through one buffer, so that loading allocates once per row.
     if (!wordWrap_ || (owner && owner->Loading())) {
-        Add(std::string(line));
+        rowBuffer_.assign(line);
+        Add(rowBuffer_);
         return;
     }
     for (const TWrapPiece& piece : Wrapper().Cut(line)) {
-        int index = Add(std::string(line.substr(piece.start, piece.length)));
+        rowBuffer_.assign(line.substr(piece.start, piece.length));
+        int index = Add(rowBuffer_);
         if (piece.continued)
             SetRowAttributes(index, raContinued);
     }
@@ -444,13 +447,8 @@ int TEditorScreenStrings::ScreenRows() const {
 
 // Parses rows start..last from the state `data` at the start of row `start`, storing each
 // row's start state. Returns the number of rows stored when notify is set.
-int TEditorScreenStrings::Parse(int start, int last, TRowAttributeData data, bool stopWhenEqual,
-                                bool notify) {
-    TScreenStringsView* owner = OwnerEditor();
-    TFountain* fountain = owner ? owner->ActiveFountain() : nullptr;
-    if (!fountain)
-        return 0;
-    std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
+int TEditorScreenStrings::Parse(TFountainParser& parser, int start, int last,
+                                TRowAttributeData data, bool stopWhenEqual, bool notify) {
     int stored = 0;
     int row = start;
     for (; row <= last; ++row) {
@@ -466,7 +464,7 @@ int TEditorScreenStrings::Parse(int start, int last, TRowAttributeData data, boo
             for (TScreenStringsView* editor : editors_)
                 editor->InvalidateRow(row);
         }
-        parser->NextRowData(row, *this, data);
+        parser.NextRowData(row, *this, data);
         data.PrevRowAttribute = RowAttributes(row);
     }
     // Rows beyond the window are parsed when they are first painted.
@@ -479,27 +477,28 @@ int TEditorScreenStrings::Parse(int start, int last, TRowAttributeData data, boo
 int TEditorScreenStrings::UpdateParseState(int row, bool notify) {
     if (row < 0)
         row = 0;
-    if (row >= GetCount())
+    TScreenStringsView* owner = OwnerEditor();
+    TFountain* fountain = owner ? owner->ActiveFountain() : nullptr;
+    if (row >= GetCount() || !fountain)
         return 0;
-    // Start after the nearest row above whose state is known; rows from parsedEnd_ on are
-    // known not to be.
+    // One parser for the pass. Start after the nearest row above whose state is known; rows
+    // from parsedEnd_ on are known not to be.
+    std::unique_ptr<TFountainParser> parser = fountain->CreateParser();
     int known = std::min(row, parsedEnd_) - 1;
     while (known >= 0 && BracketIndexes(known) == -2)
         --known;
     TRowAttributeData data = TRowAttributeData::TextStart();
     int start = 0;
     if (known >= 0) {
-        TScreenStringsView* owner = OwnerEditor();
-        TFountain* fountain = owner ? owner->ActiveFountain() : nullptr;
-        if (!fountain)
-            return 0;
         data = RowData(known);
-        fountain->CreateParser()->NextRowData(known, *this, data);
+        parser->NextRowData(known, *this, data);
+        // The state at the start of a row carries the attribute of the row above, as every
+        // row of the pass below gets it.
         data.PrevRowAttribute = RowAttributes(known);
         start = known + 1;
     }
     int last = std::min(row + 2 * ScreenRows(), GetCount() - 1);
-    return Parse(start, last, data, true, notify);
+    return Parse(*parser, start, last, data, true, notify);
 }
 
 void TEditorScreenStrings::InitParseState() {
@@ -514,7 +513,8 @@ void TEditorScreenStrings::InitParseState() {
     int last = GetCount() - 1;
     if (!owner->InitBracketsFull())
         last = std::min(last, 2 * ScreenRows() + owner->TopRow());
-    Parse(0, last, TRowAttributeData::TextStart(), false, false);
+    if (TFountain* fountain = owner->ActiveFountain())
+        Parse(*fountain->CreateParser(), 0, last, TRowAttributeData::TextStart(), false, false);
 }
 
 // ---- whole-text re-cuts

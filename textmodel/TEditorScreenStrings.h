@@ -11,6 +11,7 @@
 namespace kes {
 
 class TEditorUndoObj;
+class TFountainParser;
 class TEditorWrapOption;
 class TLineWrapper;
 class TScreenStringsView;
@@ -148,7 +149,8 @@ private:
     bool RowDataEquals(int row, const TRowAttributeData& data) const;
     void MarkNotComputed(int row);
     int ScreenRows() const;
-    int Parse(int start, int last, TRowAttributeData data, bool stopWhenEqual, bool notify);
+    int Parse(TFountainParser& parser, int start, int last, TRowAttributeData data,
+              bool stopWhenEqual, bool notify);
     void RewrapLine(int row, int& next);
 
     std::vector<TScreenStringsView*> editors_;
@@ -162,6 +164,7 @@ private:
     // edit leave the rows beyond its parse window alone instead of marking each of them.
     int parsedEnd_ = 0;
     uint64_t version_ = 0;
+    std::string rowBuffer_;
 };
 
 } // namespace kes

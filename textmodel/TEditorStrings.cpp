@@ -5,6 +5,7 @@
 #include "toolkit/core/Exception.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -25,6 +26,13 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // found in a block, ends telling whether a line break follows it; stops at Ctrl-Z. Returns
 // false when a NUL byte comes before the end of the text.
 template <class Fn> bool ScanFile(std::FILE* file, const std::string& fileName, Fn line) {
+    // The bytes that end a piece: line breaks, NUL and Ctrl-Z.
+    static const auto stops = [] {
+        std::array<bool, 256> table{};
+        for (unsigned char b : {'\r', '\n', '\0', static_cast<char>(CtrlZ)})
+            table[b] = true;
+        return table;
+    }();
     char block[BlockSize];
     bool pendingCR = false;
     for (;;) {
@@ -40,8 +48,7 @@ template <class Fn> bool ScanFile(std::FILE* file, const std::string& fileName, 
         pendingCR = false;
         while (p < got) {
             size_t e = p;
-            while (e < got && block[e] != '\r' && block[e] != '\n' && block[e] != '\0' &&
-                   block[e] != CtrlZ)
+            while (e < got && !stops[static_cast<unsigned char>(block[e])])
                 ++e;
             if (e == got) {
                 line(std::string_view(block + p, e - p), false);

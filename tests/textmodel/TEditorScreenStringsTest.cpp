@@ -53,6 +53,21 @@ TEST(TEditorScreenStrings, TextAppendedAfterAnUnbrokenLastRowJoinsIt) {
     EXPECT_EQ(Dump(rows), (Rows{"a|L", "b|T"}));
 }
 
+TEST(TEditorScreenStrings, ALineBreakBeforeAnEmptyLastRowIsKept) {
+    FakeView view;
+    TEditorScreenStrings& rows = view.Rows();
+    rows.WrapOption().SetWrapByte(20);
+    rows.SetWordWrap(true);
+    // A full row leaves an empty last row; text put in before it ends with a line break.
+    rows.UpdateRows(0, 0, Letters(20));
+    ASSERT_EQ(Dump(rows), (Rows{Letters(20) + "|C", "|T"}));
+    rows.UpdateRows(1, 0, "\r\nxyz\r\n");
+    EXPECT_EQ(rows.GetRowsText(0, rows.GetCount()).text, Letters(20) + "\r\nxyz\r\n");
+    EXPECT_EQ(rows.RowAttributes(rows.GetCount() - 1), raTextEnd);
+    rows.Undo();
+    EXPECT_EQ(Dump(rows), (Rows{Letters(20) + "|C", "|T"}));
+}
+
 TEST(TEditorScreenStrings, RemovingALineBreakRewrapsTheFollowingLine) {
     FakeView view;
     TEditorScreenStrings& rows = view.Rows();
