@@ -4,9 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iostream>
 #include <iterator>
-#include <sstream>
 
 namespace kes::tool {
 
@@ -28,16 +26,35 @@ const std::vector<const ToolCommand*>& Commands() { return Registry(); }
 
 std::optional<std::string> ReadInput(const std::string& path) {
     if (path.empty()) {
-        std::ostringstream data;
-        data << std::cin.rdbuf();
-        return data.str();
+        // Read with stdio so that a failed read (standard input redirected from a directory,
+        // say) is told apart from an empty input.
+        std::string data;
+        char buffer[65536];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
+            data.append(buffer, n);
+        if (std::ferror(stdin)) {
+            std::fprintf(stderr, "kespad-tool: standard input: %s\n", std::strerror(errno));
+            return std::nullopt;
+        }
+        return data;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "kespad-tool: %s: %s\n", path.c_str(), std::strerror(errno));
         return std::nullopt;
     }
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string data;
+    errno = 0;
+    try {
+        data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        // The file opened but cannot be read (a directory opens on Linux); the stream
+        // buffer throws rather than setting a state.
+        std::fprintf(stderr, "kespad-tool: %s: %s\n", path.c_str(),
+                     errno != 0 ? std::strerror(errno) : "read error");
+        return std::nullopt;
+    }
     if (in.bad()) {
         std::fprintf(stderr, "kespad-tool: %s: read error\n", path.c_str());
         return std::nullopt;

@@ -74,6 +74,13 @@ TEST(TokensCommand, FailuresExitWithTwoAndAMessage) {
     Result scheme = RunTool("tokens --fountain plain");
     EXPECT_EQ(scheme.exitCode, 2);
     EXPECT_NE(scheme.out.find("plain"), std::string::npos);
+    // A directory opens like a file but cannot be read.
+    Result directory = RunTool("tokens " + std::string(KES_BINARY_DIR));
+    EXPECT_EQ(directory.exitCode, 2) << directory.out;
+    EXPECT_NE(directory.out.find(KES_BINARY_DIR), std::string::npos) << directory.out;
+    Result stdinDirectory = RunTool("tokens < " + std::string(KES_BINARY_DIR));
+    EXPECT_EQ(stdinDirectory.exitCode, 2) << stdinDirectory.out;
+    EXPECT_NE(stdinDirectory.out.find("standard input"), std::string::npos) << stdinDirectory.out;
     std::string empty;
     Result nothing = RunTool("tokens", &empty);
     EXPECT_EQ(nothing.exitCode, 0);
