@@ -1,0 +1,278 @@
+#include "regexp/TRE_DFA.h"
+
+#include "regexp/ERegExpParser.h"
+#include "regexp/TRE_NFA.h"
+#include "toolkit/core/Cp932.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
+
+namespace kes {
+
+namespace {
+
+// Limits on one automaton. A pattern such as (a|b)*a(a|b)(a|b)... doubles its states with every
+// group; without a bound, typing it into the find box would stall the editor or exhaust memory.
+// Ordinary patterns, fuzzy ones included, stay far below these figures.
+constexpr std::size_t kMaxStates = 10000;
+constexpr std::size_t kMaxStateMemory = 64u << 20; // sets, transitions and byte tables kept
+constexpr std::size_t kMaxWork = 256u << 20;       // bytes of state sets made while building
+constexpr std::size_t kMaxLeadTables = 32768;
+
+// The highest code a text can hold: lead 0xFC with any trail byte. Only the pseudo codes of line
+// head and line tail lie above it.
+constexpr std::uint16_t kHighestTextCode = 0xFCFF;
+
+[[noreturn]] void TooComplex() {
+    throw ERegExpParser(RegExpMessage::TooComplex, 0);
+}
+
+template <class Visit> void ForEachState(const TRE_NFAStateSet& set, Visit visit) {
+    for (std::size_t w = 0; w < set.WordCount(); ++w) {
+        for (std::uint64_t bits = set.WordAt(w); bits != 0; bits &= bits - 1)
+            visit(static_cast<int>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits))));
+    }
+}
+
+void EmptyClosure(const TRE_NFA& nfa, TRE_NFAStateSet& set) {
+    std::vector<int> pending;
+    ForEachState(set, [&](int s) { pending.push_back(s); });
+    while (!pending.empty()) {
+        const int s = pending.back();
+        pending.pop_back();
+        for (const TRE_NFATransition& t : nfa.Transitions(s)) {
+            if (t.lo == TRE_NFA::EmptyCode && t.hi == TRE_NFA::EmptyCode && !set.Has(t.target)) {
+                set.Include(t.target);
+                pending.push_back(t.target);
+            }
+        }
+    }
+}
+
+} // namespace
+
+struct TRE_DFA::SetIndex {
+    std::unordered_map<std::string_view, int> states;
+};
+
+TRE_DFA::TRE_DFA() = default;
+TRE_DFA::~TRE_DFA() = default;
+
+int TRE_DFA::Register(std::unique_ptr<TRE_NFAStateSet> set, int finalState) {
+    auto found = index_->states.find(set->Bytes());
+    if (found != index_->states.end())
+        return found->second;
+    if (states_.size() >= kMaxStates)
+        TooComplex();
+    TRE_DFAState state;
+    state.accepting = set->Has(finalState);
+    state.stateSet = std::move(set);
+    const std::string_view key = state.stateSet->Bytes();
+    states_.push_back(std::move(state));
+    const int index = static_cast<int>(states_.size()) - 1;
+    index_->states.emplace(key, index);
+    return index;
+}
+
+void TRE_DFA::Run(const TRE_NFA& nfa) {
+    states_.clear();
+    index_ = std::make_unique<SetIndex>();
+    lineHeadUsed_ = nfa.LineHeadUsed();
+    lineTailUsed_ = nfa.LineTailUsed();
+    const int nfaStates = nfa.StateCount();
+    std::size_t work = 0;
+    std::size_t kept = 0;
+    auto newSet = [&] {
+        auto set = std::make_unique<TRE_NFAStateSet>(nfaStates);
+        work += set->ByteSize();
+        if (work > kMaxWork)
+            TooComplex();
+        return set;
+    };
+
+    auto initial = newSet();
+    initial->Include(nfa.EntryState());
+    EmptyClosure(nfa, *initial);
+    Register(std::move(initial), nfa.FinalState());
+
+    struct Move {
+        std::uint16_t lo;
+        std::uint16_t hi;
+        std::unique_ptr<TRE_NFAStateSet> targets;
+    };
+    std::vector<Move> moves;
+    std::unordered_map<std::uint32_t, std::size_t> moveByRange;
+    for (std::size_t i = 0; i < states_.size(); ++i) {
+        states_[i].visited = true;
+        moves.clear();
+        moveByRange.clear();
+        ForEachState(*states_[i].stateSet, [&](int s) {
+            for (const TRE_NFATransition& t : nfa.Transitions(s)) {
+                if (t.lo == TRE_NFA::EmptyCode && t.hi == TRE_NFA::EmptyCode)
+                    continue;
+                const std::uint32_t key = std::uint32_t{t.lo} << 16 | t.hi;
+                auto [it, added] = moveByRange.try_emplace(key, moves.size());
+                if (added)
+                    moves.push_back({t.lo, t.hi, newSet()});
+                moves[it->second].targets->Include(t.target);
+            }
+        });
+        std::vector<TRE_DFATransition> transitions;
+        for (Move& move : moves) {
+            EmptyClosure(nfa, *move.targets);
+            const std::size_t bytes = move.targets->ByteSize();
+            const int before = StateCount();
+            const int target = Register(std::move(move.targets), nfa.FinalState());
+            if (StateCount() > before)
+                kept += bytes + 256 * sizeof(std::int32_t);
+            transitions.push_back({move.lo, move.hi, target});
+        }
+        kept += transitions.size() * sizeof(TRE_DFATransition);
+        if (kept > kMaxStateMemory)
+            TooComplex();
+        std::stable_sort(transitions.begin(), transitions.end(),
+                         [](const auto& a, const auto& b) { return a.lo < b.lo; });
+        states_[i].transitions = std::move(transitions);
+    }
+    index_.reset();
+    BuildByteTables(nfa.LineHeadCode(), nfa.LineTailCode());
+    BuildPrefilter();
+}
+
+int TRE_DFA::NextState(int state, std::uint16_t code) const {
+    for (const TRE_DFATransition& t : states_[state].transitions) {
+        if (code < t.lo)
+            return kNone;
+        if (code <= t.hi)
+            return t.target;
+    }
+    return kNone;
+}
+
+void TRE_DFA::BuildByteTables(std::uint16_t lineHeadCode, std::uint16_t lineTailCode) {
+    const std::size_t count = states_.size();
+    byteTables_.assign(count * 256, kDead);
+    acceptingFlags_.assign(count, 0);
+    lineTailFlags_.assign(count, 0);
+    lineHeadTargets_.assign(count, kNone);
+    // Lead table 0 is the one without any transition, shared by every state and lead byte
+    // that leads nowhere.
+    leadTables_.assign(256, kDead);
+    std::unordered_map<std::string, std::int32_t> leadIndex;
+    leadIndex.emplace(std::string(256 * sizeof(std::int32_t), '\0'), 0);
+
+    std::vector<std::int32_t> trails(256 * 256);
+    std::vector<bool> touched(256);
+    for (std::size_t s = 0; s < count; ++s) {
+        const TRE_DFAState& state = states_[s];
+        acceptingFlags_[s] = state.accepting;
+        lineTailFlags_[s] = NextState(static_cast<int>(s), lineTailCode) != kNone;
+        lineHeadTargets_[s] = NextState(static_cast<int>(s), lineHeadCode);
+        std::int32_t* table = &byteTables_[s * 256];
+        std::fill(touched.begin(), touched.end(), false);
+        for (const TRE_DFATransition& t : state.transitions) {
+            if (t.lo > kHighestTextCode)
+                continue;
+            for (unsigned b = std::max(1u, unsigned{t.lo}); b <= std::min(0xFFu, unsigned{t.hi});
+                 ++b) {
+                if (!IsLeadByte(static_cast<unsigned char>(b)))
+                    table[b] = t.target;
+            }
+            for (unsigned lead = std::max(0x81u, unsigned{t.lo} >> 8); lead <= (t.hi >> 8u);
+                 ++lead) {
+                if (!IsLeadByte(static_cast<unsigned char>(lead)))
+                    continue;
+                if (!touched[lead]) {
+                    std::fill_n(&trails[lead * 256], 256, kDead);
+                    touched[lead] = true;
+                }
+                const unsigned from = std::max(unsigned{t.lo}, lead << 8) & 0xFF;
+                const unsigned to = std::min(unsigned{t.hi}, lead << 8 | 0xFF) & 0xFF;
+                for (unsigned trail = std::max(1u, from); trail <= to; ++trail)
+                    trails[lead * 256 + trail] = t.target;
+            }
+        }
+        for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!IsLeadByte(static_cast<unsigned char>(lead)))
+                continue;
+            std::int32_t index = 0;
+            if (touched[lead]) {
+                // Keyed by the entries plus one, so that the all-dead table keys as zeros.
+                std::string key(256 * sizeof(std::int32_t), '\0');
+                for (unsigned trail = 0; trail < 256; ++trail) {
+                    const std::int32_t v = trails[lead * 256 + trail] + 1;
+                    std::memcpy(&key[trail * sizeof v], &v, sizeof v);
+                }
+                auto [it, added] = leadIndex.try_emplace(
+                    std::move(key), static_cast<std::int32_t>(leadIndex.size()));
+                if (added) {
+                    if (leadIndex.size() > kMaxLeadTables)
+                        TooComplex();
+                    leadTables_.insert(leadTables_.end(), &trails[lead * 256],
+                                       &trails[lead * 256] + 256);
+                }
+                index = it->second;
+            }
+            table[lead] = -(index + 2);
+        }
+    }
+}
+
+void TRE_DFA::BuildPrefilter() {
+    firstBytes_.fill(false);
+    literalPrefix_.clear();
+    const std::int32_t* initial = ByteTable(InitialState());
+    for (unsigned b = 1; b < 256; ++b) {
+        const std::int32_t v = initial[b];
+        firstBytes_[b] = v >= 0 || (v < kDead && v != -2);
+    }
+    firstBytesWithAnchors_ = firstBytes_;
+    if (lineHeadUsed_ || HasLineTail(InitialState()))
+        firstBytesWithAnchors_['\r'] = firstBytesWithAnchors_['\n'] = true;
+    auto single = [](const std::array<bool, 256>& bytes) {
+        int found = -1;
+        for (unsigned b = 1; b < 256; ++b) {
+            if (bytes[b]) {
+                if (found >= 0)
+                    return -1;
+                found = static_cast<int>(b);
+            }
+        }
+        return found;
+    };
+    singleFirstByte_[0] = single(firstBytes_);
+    singleFirstByte_[1] = single(firstBytesWithAnchors_);
+    int state = InitialState();
+    while (literalPrefix_.size() < 32 && !Accepting(state) && !HasLineTail(state)) {
+        std::string step;
+        int next = kNone;
+        int ways = 0;
+        const std::int32_t* table = ByteTable(state);
+        for (unsigned b = 1; b < 256 && ways <= 1; ++b) {
+            const std::int32_t v = table[b];
+            if (v >= 0) {
+                ++ways;
+                step = std::string(1, static_cast<char>(b));
+                next = v;
+            } else if (v < kDead && v != -2) {
+                const std::int32_t* trails = LeadTable(v);
+                for (unsigned t = 1; t < 256 && ways <= 1; ++t) {
+                    if (trails[t] >= 0) {
+                        ++ways;
+                        step = {static_cast<char>(b), static_cast<char>(t)};
+                        next = trails[t];
+                    }
+                }
+            }
+        }
+        if (ways != 1)
+            break;
+        literalPrefix_ += step;
+        state = next;
+    }
+}
+
+} // namespace kes
