@@ -2,9 +2,13 @@
 
 namespace kes {
 
-TMethodList::~TMethodList() { Clear(); }
+TMethodList::~TMethodList() {
+    Clear();
+}
 
-void TMethodList::AddMethod(const TNotifyEvent& method) { Add(new TNotifyEvent(method)); }
+void TMethodList::AddMethod(const TNotifyEvent& method) {
+    Add(new TNotifyEvent(method));
+}
 
 void TMethodList::RemoveMethod(const TNotifyEvent& method) {
     for (int i = Count() - 1; i >= 0; --i) {

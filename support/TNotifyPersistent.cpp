@@ -7,7 +7,9 @@ void TNotifyPersistent::Changed() {
         OnChange(this);
 }
 
-void TNotifyPersistent::BeginUpdate() { ++updateCount_; }
+void TNotifyPersistent::BeginUpdate() {
+    ++updateCount_;
+}
 
 // An unbalanced EndUpdate would drive the counter below zero and silence the object until
 // it is balanced again; the counter stops at zero instead.

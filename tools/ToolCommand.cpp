@@ -24,7 +24,9 @@ ToolCommand::ToolCommand(const char* name, const char* usage, Run run)
     Registry().push_back(this);
 }
 
-const std::vector<const ToolCommand*>& Commands() { return Registry(); }
+const std::vector<const ToolCommand*>& Commands() {
+    return Registry();
+}
 
 std::optional<std::string> ReadInput(const std::string& path) {
     if (path.empty()) {

@@ -1,3 +1,5 @@
+#include "support/TMethodList.h"
+#include "support/TNotifyCollection.h"
 #include "support/TNotifyEventList.h"
 #include "support/TNotifyPersistent.h"
 
@@ -53,6 +55,71 @@ TEST(TNotifyEventList, RemovingATwiceAddedHandlerLeavesOne) {
     EXPECT_EQ(a.calls, 1);
     EXPECT_EQ(b.calls, 1);
     EXPECT_EQ(a.lastSender, &owner);
+}
+
+TEST(TMethodList, RemoveTakesTheLastEqualEntryOnly) {
+    Listener a;
+    Listener b;
+    TMethodList list;
+    list.AddMethod(MethodOf<&Listener::Handle>(&a));
+    list.AddMethod(MethodOf<&Listener::Handle>(&b));
+    list.AddMethod(MethodOf<&Listener::Handle>(&a));
+    list.RemoveMethod(MethodOf<&Listener::Handle>(&a));
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Method(0), MethodOf<&Listener::Handle>(&a));
+    EXPECT_EQ(list.Method(1), MethodOf<&Listener::Handle>(&b));
+    list.RemoveMethod(MethodOf<&Listener::Handle>(&b));
+    list.RemoveMethod(MethodOf<&Listener::Handle>(&b));
+    EXPECT_EQ(list.Count(), 1) << "removing an absent handler changes nothing";
+}
+
+TEST(TNotifyEventList, AHandlerMayRemoveItselfWhileCalled) {
+    struct SelfRemover : TObject {
+        TNotifyEventList* list = nullptr;
+        int calls = 0;
+        void Handle(TObject*) {
+            ++calls;
+            list->Remove(MethodOf<&SelfRemover::Handle>(this));
+        }
+    };
+    TNotifyPersistent owner;
+    TNotifyEventList list(&owner);
+    SelfRemover remover;
+    remover.list = &list;
+    Listener other;
+    list.Add(MethodOf<&SelfRemover::Handle>(&remover));
+    list.Add(MethodOf<&Listener::Handle>(&other));
+    list.Changed();
+    EXPECT_EQ(remover.calls, 1);
+    EXPECT_EQ(list.Count(), 1);
+    list.BeginUpdate();
+    list.Changed();
+    EXPECT_EQ(other.calls, 0) << "no call inside an update";
+    list.EndUpdate();
+    EXPECT_EQ(other.calls, 1);
+}
+
+TEST(TNotifyCollection, ReportsChangesOutsideItsBatches) {
+    TNotifyPersistent owner;
+    TNotifyCollection collection(&owner, NewItem<TCollectionItem>);
+    Listener listener;
+    collection.OnChange = MethodOf<&Listener::Handle>(&listener);
+    EXPECT_EQ(collection.GetOwner(), &owner);
+    collection.Add();
+    EXPECT_EQ(listener.calls, 1);
+    EXPECT_EQ(listener.lastSender, &collection);
+    collection.BeginUpdate();
+    collection.Add();
+    collection.Delete(0);
+    EXPECT_EQ(listener.calls, 1);
+    collection.EndUpdate();
+    EXPECT_EQ(listener.calls, 2);
+    collection.ChangedProc(&collection);
+    EXPECT_EQ(listener.calls, 2);
+    TNotifyPersistent child;
+    child.OnChange = MethodOf<&TNotifyCollection::ChangedProc>(&collection);
+    child.Changed();
+    EXPECT_EQ(listener.calls, 3) << "a child's change is the collection's change";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/core/TObject.h"
+#include "toolkit/core/TPropInfo.h"
 
 namespace kes {
 
@@ -12,6 +13,9 @@ class TPersistent : public TObject {
 public:
     virtual void Assign(TPersistent* source);
     virtual TPersistent* GetOwner() { return nullptr; }
+    // Appends the published properties of this object's class, those of its ancestors first.
+    // A class with published properties overrides it, calls its base, then adds its own.
+    virtual void GetPropList(TPropList& /*list*/) const {}
 
 protected:
     virtual void AssignTo(TPersistent* dest);
