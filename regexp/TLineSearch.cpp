@@ -36,7 +36,10 @@ int TLineSearch::FindInLine(const std::string& line, bool lineBreakFollows,
     const std::string pattern = matchCase ? findString_ : Cp932LowerCase(findString_);
     std::string text = matchCase ? line : Cp932LowerCase(line);
     if (options_ & soRegexp) {
-        matcher_->SetRegExp(pattern);
+        // The compiled pattern stays current from the previous line unless it changed; a
+        // failed pattern leaves RegExp empty, so it is tried again.
+        if (pattern != matcher_->RegExp())
+            matcher_->SetRegExp(pattern);
         if (lineBreakFollows)
             text += "\r\n";
         return matcher_->FindAll(line, text, list);
