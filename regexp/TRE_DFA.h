@@ -98,7 +98,6 @@ private:
 
     struct SetIndex;
     std::unique_ptr<SetIndex> index_;
-    std::size_t budget_ = 0;
 };
 
 } // namespace kes
