@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 #include <string_view>
 #include <unordered_map>
 
@@ -19,12 +18,9 @@ namespace {
 // Ordinary patterns, fuzzy ones included, stay far below these figures.
 constexpr std::size_t kMaxStates = 10000;
 constexpr std::size_t kMaxStateMemory = 64u << 20; // sets, transitions and byte tables kept
-constexpr std::size_t kMaxWork = 256u << 20;       // bytes of state sets made while building
+// Bytes of state sets made, plus a few per NFA state looked at, while building.
+constexpr std::size_t kMaxWork = 128u << 20;
 constexpr std::size_t kMaxLeadTables = 32768;
-
-// The highest code a text can hold: lead 0xFC with any trail byte. Only the pseudo codes of line
-// head and line tail lie above it.
-constexpr std::uint16_t kHighestTextCode = 0xFCFF;
 
 [[noreturn]] void TooComplex() {
     throw ERegExpParser(RegExpMessage::TooComplex, 0);
@@ -37,10 +33,14 @@ template <class Visit> void ForEachState(const TRE_NFAStateSet& set, Visit visit
     }
 }
 
-void EmptyClosure(const TRE_NFA& nfa, TRE_NFAStateSet& set) {
+// Adds every state reachable through empty transitions. Returns the number of states looked
+// at, which counts towards the work limit.
+std::size_t EmptyClosure(const TRE_NFA& nfa, TRE_NFAStateSet& set) {
     std::vector<int> pending;
     ForEachState(set, [&](int s) { pending.push_back(s); });
+    std::size_t visited = 0;
     while (!pending.empty()) {
+        ++visited;
         const int s = pending.back();
         pending.pop_back();
         for (const TRE_NFATransition& t : nfa.Transitions(s)) {
@@ -50,6 +50,7 @@ void EmptyClosure(const TRE_NFA& nfa, TRE_NFAStateSet& set) {
             }
         }
     }
+    return visited;
 }
 
 } // namespace
@@ -93,9 +94,14 @@ void TRE_DFA::Run(const TRE_NFA& nfa) {
         return set;
     };
 
+    auto closure = [&](TRE_NFAStateSet& set) {
+        work += EmptyClosure(nfa, set) * sizeof(int);
+        if (work > kMaxWork)
+            TooComplex();
+    };
     auto initial = newSet();
     initial->Include(nfa.EntryState());
-    EmptyClosure(nfa, *initial);
+    closure(*initial);
     Register(std::move(initial), nfa.FinalState());
 
     struct Move {
@@ -122,7 +128,7 @@ void TRE_DFA::Run(const TRE_NFA& nfa) {
         });
         std::vector<TRE_DFATransition> transitions;
         for (Move& move : moves) {
-            EmptyClosure(nfa, *move.targets);
+            closure(*move.targets);
             const std::size_t bytes = move.targets->ByteSize();
             const int before = StateCount();
             const int target = Register(std::move(move.targets), nfa.FinalState());
@@ -159,62 +165,68 @@ void TRE_DFA::BuildByteTables(std::uint16_t lineHeadCode, std::uint16_t lineTail
     lineTailFlags_.assign(count, 0);
     lineHeadTargets_.assign(count, kNone);
     // Lead table 0 is the one without any transition, shared by every state and lead byte
-    // that leads nowhere.
+    // that leads nowhere. A lead byte whose whole trail range goes to one state (as for '.')
+    // shares a table per target; only mixed ones are built and compared byte by byte.
     leadTables_.assign(256, kDead);
-    std::unordered_map<std::string, std::int32_t> leadIndex;
-    leadIndex.emplace(std::string(256 * sizeof(std::int32_t), '\0'), 0);
+    std::unordered_map<int, std::int32_t> uniformIndex;
+    std::unordered_map<std::string, std::int32_t> mixedIndex;
+    auto addTable = [this](const std::int32_t* entries) {
+        const auto index = static_cast<std::int32_t>(leadTables_.size() / 256);
+        if (static_cast<std::size_t>(index) >= kMaxLeadTables)
+            TooComplex();
+        leadTables_.insert(leadTables_.end(), entries, entries + 256);
+        return index;
+    };
 
-    std::vector<std::int32_t> trails(256 * 256);
-    std::vector<bool> touched(256);
+    std::array<std::int32_t, 256> trails{};
     for (std::size_t s = 0; s < count; ++s) {
         const TRE_DFAState& state = states_[s];
+        const std::vector<TRE_DFATransition>& transitions = state.transitions;
         acceptingFlags_[s] = state.accepting;
         lineTailFlags_[s] = NextState(static_cast<int>(s), lineTailCode) != kNone;
         lineHeadTargets_[s] = NextState(static_cast<int>(s), lineHeadCode);
         std::int32_t* table = &byteTables_[s * 256];
-        std::fill(touched.begin(), touched.end(), false);
-        for (const TRE_DFATransition& t : state.transitions) {
-            if (t.lo > kHighestTextCode)
-                continue;
+        for (const TRE_DFATransition& t : transitions) {
             for (unsigned b = std::max(1u, unsigned{t.lo}); b <= std::min(0xFFu, unsigned{t.hi});
                  ++b) {
                 if (!IsLeadByte(static_cast<unsigned char>(b)))
                     table[b] = t.target;
             }
-            for (unsigned lead = std::max(0x81u, unsigned{t.lo} >> 8); lead <= (t.hi >> 8u);
-                 ++lead) {
-                if (!IsLeadByte(static_cast<unsigned char>(lead)))
-                    continue;
-                if (!touched[lead]) {
-                    std::fill_n(&trails[lead * 256], 256, kDead);
-                    touched[lead] = true;
-                }
-                const unsigned from = std::max(unsigned{t.lo}, lead << 8) & 0xFF;
-                const unsigned to = std::min(unsigned{t.hi}, lead << 8 | 0xFF) & 0xFF;
-                for (unsigned trail = std::max(1u, from); trail <= to; ++trail)
-                    trails[lead * 256 + trail] = t.target;
-            }
         }
+        std::size_t k = 0;
         for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
             if (!IsLeadByte(static_cast<unsigned char>(lead)))
                 continue;
+            const unsigned first = lead << 8 | 1;
+            const unsigned last = lead << 8 | 0xFF;
+            while (k < transitions.size() && transitions[k].hi < first)
+                ++k;
             std::int32_t index = 0;
-            if (touched[lead]) {
-                // Keyed by the entries plus one, so that the all-dead table keys as zeros.
-                std::string key(256 * sizeof(std::int32_t), '\0');
-                for (unsigned trail = 0; trail < 256; ++trail) {
-                    const std::int32_t v = trails[lead * 256 + trail] + 1;
-                    std::memcpy(&key[trail * sizeof v], &v, sizeof v);
+            if (k < transitions.size() && transitions[k].lo <= last) {
+                const TRE_DFATransition& t = transitions[k];
+                if (t.lo <= first && t.hi >= last) {
+                    auto [it, added] = uniformIndex.try_emplace(t.target, 0);
+                    if (added) {
+                        trails.fill(t.target);
+                        trails[0] = kDead;
+                        it->second = addTable(trails.data());
+                    }
+                    index = it->second;
+                } else {
+                    trails.fill(kDead);
+                    for (std::size_t j = k; j < transitions.size() && transitions[j].lo <= last;
+                         ++j) {
+                        const unsigned from = std::max(unsigned{transitions[j].lo}, first) & 0xFF;
+                        const unsigned to = std::min(unsigned{transitions[j].hi}, last) & 0xFF;
+                        for (unsigned trail = from; trail <= to; ++trail)
+                            trails[trail] = transitions[j].target;
+                    }
+                    std::string key(reinterpret_cast<const char*>(trails.data()), sizeof trails);
+                    auto [it, added] = mixedIndex.try_emplace(std::move(key), 0);
+                    if (added)
+                        it->second = addTable(trails.data());
+                    index = it->second;
                 }
-                auto [it, added] = leadIndex.try_emplace(
-                    std::move(key), static_cast<std::int32_t>(leadIndex.size()));
-                if (added) {
-                    if (leadIndex.size() > kMaxLeadTables)
-                        TooComplex();
-                    leadTables_.insert(leadTables_.end(), &trails[lead * 256],
-                                       &trails[lead * 256] + 256);
-                }
-                index = it->second;
             }
             table[lead] = -(index + 2);
         }

@@ -10,7 +10,7 @@ namespace kes {
 
 namespace {
 
-constexpr std::size_t kMaxStates = 200000;
+constexpr std::size_t kMaxStates = 100000;
 constexpr std::size_t kMaxTransitions = 1000000;
 
 } // namespace
