@@ -8,6 +8,7 @@
 // with a plain reading of the automaton's range lists, character by character.
 #include "regexp/ERegExpParser.h"
 #include "regexp/TAWKStrEx.h"
+#include "regexp/TREAutomatonLimits.h"
 #include "toolkit/core/Cp932.h"
 
 #include <cstdint>
@@ -81,7 +82,17 @@ void CheckRange(const std::string& text, TMatchRange r, const std::vector<bool>&
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2)
         return 0;
-    static TAWKStrEx* matcher = new TAWKStrEx(nullptr);
+    static TAWKStrEx* matcher = [] {
+        // Smaller bounds than the editor's keep every run short; reaching them is the same path.
+        TREAutomatonLimits& limits = AutomatonLimits();
+        limits.nfaStates = 20000;
+        limits.nfaTransitions = 100000;
+        limits.dfaStates = 500;
+        limits.dfaMemory = 4u << 20;
+        limits.work = 8u << 20;
+        limits.leadTables = 2000;
+        return new TAWKStrEx(nullptr);
+    }();
     const std::uint8_t flags = data[0];
     const std::size_t n = std::min<std::size_t>(data[1], size - 2);
     const std::string pattern(reinterpret_cast<const char*>(data + 2), n);

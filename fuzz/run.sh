@@ -13,5 +13,5 @@ for program in "$build"/fuzz/*_fuzz; do
     corpus=$build/fuzz/corpus-$name
     mkdir -p "$corpus"
     echo "== $name"
-    "$program" -max_len=256 -timeout=20 -artifact_prefix="$build/fuzz/" "${options[@]}" "$corpus" "$here/seeds/$name"
+    "$program" -max_len=160 -timeout=20 -artifact_prefix="$build/fuzz/" "${options[@]}" "$corpus" "$here/seeds/$name"
 done

@@ -1,6 +1,7 @@
 #include "regexp/TRE_DFA.h"
 
 #include "regexp/ERegExpParser.h"
+#include "regexp/TREAutomatonLimits.h"
 #include "regexp/TRE_NFA.h"
 #include "toolkit/core/Cp932.h"
 
@@ -12,15 +13,6 @@
 namespace kes {
 
 namespace {
-
-// Limits on one automaton. A pattern such as (a|b)*a(a|b)(a|b)... doubles its states with every
-// group; without a bound, typing it into the find box would stall the editor or exhaust memory.
-// Ordinary patterns, fuzzy ones included, stay far below these figures.
-constexpr std::size_t kMaxStates = 10000;
-constexpr std::size_t kMaxStateMemory = 64u << 20; // sets, transitions and byte tables kept
-// Bytes of state sets made, plus a few per NFA state looked at, while building.
-constexpr std::size_t kMaxWork = 128u << 20;
-constexpr std::size_t kMaxLeadTables = 32768;
 
 [[noreturn]] void TooComplex() {
     throw ERegExpParser(RegExpMessage::TooComplex, 0);
@@ -66,7 +58,7 @@ int TRE_DFA::Register(std::unique_ptr<TRE_NFAStateSet> set, int finalState) {
     auto found = index_->states.find(set->Bytes());
     if (found != index_->states.end())
         return found->second;
-    if (states_.size() >= kMaxStates)
+    if (states_.size() >= AutomatonLimits().dfaStates)
         TooComplex();
     TRE_DFAState state;
     state.accepting = set->Has(finalState);
@@ -89,14 +81,14 @@ void TRE_DFA::Run(const TRE_NFA& nfa) {
     auto newSet = [&] {
         auto set = std::make_unique<TRE_NFAStateSet>(nfaStates);
         work += set->ByteSize();
-        if (work > kMaxWork)
+        if (work > AutomatonLimits().work)
             TooComplex();
         return set;
     };
 
     auto closure = [&](TRE_NFAStateSet& set) {
         work += EmptyClosure(nfa, set) * sizeof(int);
-        if (work > kMaxWork)
+        if (work > AutomatonLimits().work)
             TooComplex();
     };
     auto initial = newSet();
@@ -137,7 +129,7 @@ void TRE_DFA::Run(const TRE_NFA& nfa) {
             transitions.push_back({move.lo, move.hi, target});
         }
         kept += transitions.size() * sizeof(TRE_DFATransition);
-        if (kept > kMaxStateMemory)
+        if (kept > AutomatonLimits().dfaMemory)
             TooComplex();
         std::stable_sort(transitions.begin(), transitions.end(),
                          [](const auto& a, const auto& b) { return a.lo < b.lo; });
@@ -172,7 +164,7 @@ void TRE_DFA::BuildByteTables(std::uint16_t lineHeadCode, std::uint16_t lineTail
     std::unordered_map<std::string, std::int32_t> mixedIndex;
     auto addTable = [this](const std::int32_t* entries) {
         const auto index = static_cast<std::int32_t>(leadTables_.size() / 256);
-        if (static_cast<std::size_t>(index) >= kMaxLeadTables)
+        if (static_cast<std::size_t>(index) >= AutomatonLimits().leadTables)
             TooComplex();
         leadTables_.insert(leadTables_.end(), entries, entries + 256);
         return index;

@@ -1,6 +1,7 @@
 #include "regexp/TRE_NFA.h"
 
 #include "regexp/ERegExpParser.h"
+#include "regexp/TREAutomatonLimits.h"
 #include "regexp/TREParser.h"
 #include "toolkit/core/Exception.h"
 
@@ -8,25 +9,18 @@
 
 namespace kes {
 
-namespace {
-
-constexpr std::size_t kMaxStates = 100000;
-constexpr std::size_t kMaxTransitions = 1000000;
-
-} // namespace
-
 TRE_NFA::TRE_NFA(TREParser& parser, std::uint16_t lineTailCode, std::uint16_t lineHeadCode)
     : parser_(parser), lineTailCode_(lineTailCode), lineHeadCode_(lineHeadCode) {}
 
 int TRE_NFA::NewState() {
-    if (states_.size() >= kMaxStates)
+    if (states_.size() >= AutomatonLimits().nfaStates)
         throw ERegExpParser(RegExpMessage::TooComplex, 0);
     states_.emplace_back();
     return static_cast<int>(states_.size()) - 1;
 }
 
 void TRE_NFA::AddTransition(int from, std::uint16_t lo, std::uint16_t hi, int to) {
-    if (++transitionCount_ > kMaxTransitions)
+    if (++transitionCount_ > AutomatonLimits().nfaTransitions)
         throw ERegExpParser(RegExpMessage::TooComplex, 0);
     states_[from].push_back({lo, hi, to});
 }
