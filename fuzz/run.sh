@@ -13,5 +13,6 @@ for program in "$build"/fuzz/*_fuzz; do
     corpus=$build/fuzz/corpus-$name
     mkdir -p "$corpus"
     echo "== $name"
-    "$program" -max_len=160 -timeout=20 -artifact_prefix="$build/fuzz/" "${options[@]}" "$corpus" "$here/seeds/$name"
+    ASAN_OPTIONS=${ASAN_OPTIONS:-malloc_context_size=0} \
+        "$program" -entropic=0 -max_len=160 -timeout=20 -artifact_prefix="$build/fuzz/" "${options[@]}" "$corpus" "$here/seeds/$name"
 done

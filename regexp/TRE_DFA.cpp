@@ -35,10 +35,10 @@ std::size_t EmptyClosure(const TRE_NFA& nfa, TRE_NFAStateSet& set) {
         ++visited;
         const int s = pending.back();
         pending.pop_back();
-        for (const TRE_NFATransition& t : nfa.Transitions(s)) {
-            if (t.lo == TRE_NFA::EmptyCode && t.hi == TRE_NFA::EmptyCode && !set.Has(t.target)) {
-                set.Include(t.target);
-                pending.push_back(t.target);
+        for (const int target : nfa.EmptyTargets(s)) {
+            if (!set.Has(target)) {
+                set.Include(target);
+                pending.push_back(target);
             }
         }
     }

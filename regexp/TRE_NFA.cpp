@@ -16,6 +16,7 @@ int TRE_NFA::NewState() {
     if (states_.size() >= AutomatonLimits().nfaStates)
         throw ERegExpParser(RegExpMessage::TooComplex, 0);
     states_.emplace_back();
+    emptyTargets_.emplace_back();
     return static_cast<int>(states_.size()) - 1;
 }
 
@@ -23,6 +24,8 @@ void TRE_NFA::AddTransition(int from, std::uint16_t lo, std::uint16_t hi, int to
     if (++transitionCount_ > AutomatonLimits().nfaTransitions)
         throw ERegExpParser(RegExpMessage::TooComplex, 0);
     states_[from].push_back({lo, hi, to});
+    if (lo == EmptyCode && hi == EmptyCode)
+        emptyTargets_[from].push_back(to);
 }
 
 // A text holds no code above 0xFCFF (lead byte 0xFC and any trail byte). Ranges are cut off
@@ -35,6 +38,7 @@ void TRE_NFA::AddCharTransition(int from, std::uint16_t lo, std::uint16_t hi, in
 
 void TRE_NFA::Run() {
     states_.clear();
+    emptyTargets_.clear();
     transitionCount_ = 0;
     lineHeadUsed_ = lineTailUsed_ = false;
     const int entry = NewState();

@@ -34,6 +34,8 @@ public:
     int FinalState() const { return 1; }
     int StateCount() const { return static_cast<int>(states_.size()); }
     const std::vector<TRE_NFATransition>& Transitions(int state) const { return states_[state]; }
+    // The targets of the state's empty transitions, kept apart for the closure computation.
+    const std::vector<int>& EmptyTargets(int state) const { return emptyTargets_[state]; }
     bool LineHeadUsed() const { return lineHeadUsed_; }
     bool LineTailUsed() const { return lineTailUsed_; }
     std::uint16_t LineHeadCode() const { return lineHeadCode_; }
@@ -47,6 +49,7 @@ private:
 
     TREParser& parser_;
     std::vector<std::vector<TRE_NFATransition>> states_;
+    std::vector<std::vector<int>> emptyTargets_;
     std::size_t transitionCount_ = 0;
     std::uint16_t lineTailCode_;
     std::uint16_t lineHeadCode_;
