@@ -86,12 +86,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Smaller bounds than the editor's keep every run short; reaching them is the same path.
     static const bool limited = [] {
         TREAutomatonLimits& limits = AutomatonLimits();
-        limits.nfaStates = 20000;
-        limits.nfaTransitions = 100000;
-        limits.dfaStates = 500;
-        limits.dfaMemory = 4u << 20;
-        limits.work = 8u << 20;
-        limits.leadTables = 2000;
+        limits.nfaStates = 4000;
+        limits.nfaTransitions = 20000;
+        limits.dfaStates = 200;
+        limits.dfaMemory = 1u << 20;
+        limits.work = 1u << 20;
+        limits.leadTables = 500;
         return true;
     }();
     (void)limited;
@@ -138,7 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckRange(text, matcher->MatchFirstAnchored(t), starts);
     const TRE_DFA& dfa = matcher->DFA();
     // The walks from the first starts suffice; each one reads on to the end of the text.
-    for (std::size_t i = 0; i <= std::min<std::size_t>(text.size(), 48); ++i) {
+    for (std::size_t i = 0; i <= std::min<std::size_t>(text.size(), 24); ++i) {
         if (!starts[i])
             continue;
         const int initial = dfa.InitialState();

@@ -14,5 +14,5 @@ for program in "$build"/fuzz/*_fuzz; do
     mkdir -p "$corpus"
     echo "== $name"
     ASAN_OPTIONS=${ASAN_OPTIONS:-malloc_context_size=0} \
-        "$program" -entropic=0 -max_len=160 -timeout=20 -artifact_prefix="$build/fuzz/" "${options[@]}" "$corpus" "$here/seeds/$name"
+        "$program" -entropic=0 -max_len=128 -timeout=20 -artifact_prefix="$build/fuzz/" "${options[@]}" "$corpus" "$here/seeds/$name"
 done

@@ -131,13 +131,13 @@ private:
 
     std::set<int> StarEnds(const Node& kid, int i) const {
         std::set<int> reached{i};
-        std::vector<int> todo{i};
-        while (!todo.empty()) {
-            const int p = todo.back();
-            todo.pop_back();
+        std::vector<int> pending{i};
+        while (!pending.empty()) {
+            const int p = pending.back();
+            pending.pop_back();
             for (int e : Ends(kid, false, false, p))
                 if (reached.insert(e).second)
-                    todo.push_back(e);
+                    pending.push_back(e);
         }
         return reached;
     }
@@ -448,7 +448,6 @@ TEST(RandomMatchTest, SearchesAgreeWithTheDirectReading) {
     int compared = 0;
     for (int round = 0; round < 4000; ++round) {
         auto root = gen.Make(1 + gen.Pick(4));
-        // An empty concatenation member spelled "()" at the top would be a bare "()": fine.
         const std::string pattern = Emit(*root);
         ASSERT_NO_THROW(awk.SetRegExp(pattern))
             << "seed " << seed << " round " << round << ": " << pattern;
