@@ -27,8 +27,8 @@ template <class Visit> void ForEachState(const TRE_NFAStateSet& set, Visit visit
 
 // Adds every state reachable through empty transitions. Returns the number of states looked
 // at, which counts towards the work limit.
-std::size_t EmptyClosure(const TRE_NFA& nfa, TRE_NFAStateSet& set) {
-    std::vector<int> pending;
+std::size_t EmptyClosure(const TRE_NFA& nfa, TRE_NFAStateSet& set, std::vector<int>& pending) {
+    pending.clear();
     ForEachState(set, [&](int s) { pending.push_back(s); });
     std::size_t visited = 0;
     while (!pending.empty()) {
@@ -54,7 +54,7 @@ struct TRE_DFA::SetIndex {
 TRE_DFA::TRE_DFA() = default;
 TRE_DFA::~TRE_DFA() = default;
 
-int TRE_DFA::Register(std::unique_ptr<TRE_NFAStateSet> set, int finalState) {
+int TRE_DFA::Register(std::unique_ptr<TRE_NFAStateSet>& set, int finalState) {
     auto found = index_->states.find(set->Bytes());
     if (found != index_->states.end())
         return found->second;
@@ -78,23 +78,33 @@ void TRE_DFA::Run(const TRE_NFA& nfa) {
     const int nfaStates = nfa.StateCount();
     std::size_t work = 0;
     std::size_t kept = 0;
+    // Most target sets turn out to be states already known; their storage is used again.
+    std::vector<std::unique_ptr<TRE_NFAStateSet>> spare;
     auto newSet = [&] {
-        auto set = std::make_unique<TRE_NFAStateSet>(nfaStates);
+        std::unique_ptr<TRE_NFAStateSet> set;
+        if (spare.empty()) {
+            set = std::make_unique<TRE_NFAStateSet>(nfaStates);
+        } else {
+            set = std::move(spare.back());
+            spare.pop_back();
+            set->Clear();
+        }
         work += set->ByteSize();
         if (work > AutomatonLimits().work)
             TooComplex();
         return set;
     };
 
+    std::vector<int> pending;
     auto closure = [&](TRE_NFAStateSet& set) {
-        work += EmptyClosure(nfa, set) * sizeof(int);
+        work += EmptyClosure(nfa, set, pending) * sizeof(int);
         if (work > AutomatonLimits().work)
             TooComplex();
     };
     auto initial = newSet();
     initial->Include(nfa.EntryState());
     closure(*initial);
-    Register(std::move(initial), nfa.FinalState());
+    Register(initial, nfa.FinalState());
 
     struct Move {
         std::uint16_t lo;
@@ -123,9 +133,11 @@ void TRE_DFA::Run(const TRE_NFA& nfa) {
             closure(*move.targets);
             const std::size_t bytes = move.targets->ByteSize();
             const int before = StateCount();
-            const int target = Register(std::move(move.targets), nfa.FinalState());
+            const int target = Register(move.targets, nfa.FinalState());
             if (StateCount() > before)
                 kept += bytes + 256 * sizeof(std::int32_t);
+            else
+                spare.push_back(std::move(move.targets));
             transitions.push_back({move.lo, move.hi, target});
         }
         kept += transitions.size() * sizeof(TRE_DFATransition);

@@ -78,7 +78,9 @@ public:
     int SingleFirstByte(bool withAnchors) const { return singleFirstByte_[withAnchors ? 1 : 0]; }
 
 private:
-    int Register(std::unique_ptr<TRE_NFAStateSet> set, int finalState);
+    // The state of the set: an existing one (set is left to the caller) or a new one, which
+    // takes the set over.
+    int Register(std::unique_ptr<TRE_NFAStateSet>& set, int finalState);
     void BuildByteTables(std::uint16_t lineHeadCode, std::uint16_t lineTailCode);
     void BuildPrefilter();
 

@@ -2,6 +2,7 @@
 
 #include "toolkit/core/TObject.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@ public:
         : words_(static_cast<std::size_t>(stateCount) / 64 + 1) {}
 
     void Include(int state) { words_[Word(state)] |= Bit(state); }
+    void Clear() { std::fill(words_.begin(), words_.end(), 0); }
     bool Has(int state) const { return (words_[Word(state)] & Bit(state)) != 0; }
     bool Equals(const TRE_NFAStateSet& other) const { return words_ == other.words_; }
     std::size_t ByteSize() const { return words_.size() * sizeof(std::uint64_t); }
