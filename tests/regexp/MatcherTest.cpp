@@ -1,5 +1,6 @@
 #include "regexp/ERegExpParser.h"
 #include "regexp/TAWKStr.h"
+#include "regexp/TREAutomatonLimits.h"
 #include "regexp/TREParser.h"
 #include "regexp/TRE_DFA.h"
 #include "regexp/TRE_NFA.h"
@@ -177,6 +178,17 @@ TEST(MatcherTest, ExplodingPatternsAreRefusedWithAClearError) {
     awk.SetRegExp(fine);
     const char* text = "bbabbbbbbb";
     EXPECT_EQ(Of(text, awk.MatchFirst(text)), Offsets(0, 9));
+}
+
+TEST(MatcherTest, LoweredBoundsApplyToTheNextCompilation) {
+    const TREAutomatonLimits saved = AutomatonLimits();
+    TAWKStr awk(nullptr);
+    AutomatonLimits().dfaStates = 4;
+    EXPECT_THROW(awk.SetRegExp("abcdef"), ERegExpParser);
+    awk.SetRegExp("ab");
+    AutomatonLimits() = saved;
+    awk.SetRegExp("abcdef");
+    EXPECT_EQ(awk.RegExp(), "abcdef");
 }
 
 TEST(MatcherTest, AutomatonTransitionsAreSortedAndDisjoint) {
