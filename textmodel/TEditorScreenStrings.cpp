@@ -545,7 +545,7 @@ void TEditorScreenStrings::RewrapLine(int row, int& next) {
     const int newCount = static_cast<int>(pieces.size());
     TRowMarks surplus = 0;
     for (int i = newCount; i < oldCount; ++i)
-        surplus = static_cast<TRowMarks>(surplus | RowMarks(row + newCount));
+        surplus = static_cast<TRowMarks>(surplus | RowMarks(row + i));
     if (newCount < oldCount) {
         for (int i = newCount; i < oldCount; ++i)
             Delete(row + newCount);

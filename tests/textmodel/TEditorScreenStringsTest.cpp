@@ -307,6 +307,22 @@ TEST(TEditorScreenStrings, ToggleWrapReturnsTheSameRowsAttributesAndMarks) {
     EXPECT_EQ(rows.RowMarks(1), 0x10) << "three rows of 20 became two rows of 30";
 }
 
+TEST(TEditorScreenStrings, WideningKeepsTheMarksOfEverySurplusRow) {
+    FakeView view;
+    TEditorScreenStrings& rows = view.Rows();
+    rows.WrapOption().SetWrapByte(20);
+    rows.SetWordWrap(true);
+    rows.UpdateRows(0, 0, Letters(70) + "\r\n");
+    ASSERT_EQ(rows.GetCount(), 4);
+    rows.SetRowMarks(0, 0x1);
+    rows.SetRowMarks(1, 0x2);
+    rows.SetRowMarks(2, 0x4);
+    rows.SetRowMarks(3, 0x8);
+    rows.WrapOption().SetWrapByte(80);
+    ASSERT_EQ(Dump(rows), Rows{Letters(70) + "|L"});
+    EXPECT_EQ(rows.RowMarks(0), 0xF) << "four rows became one; no mark may be lost";
+}
+
 TEST(TEditorScreen, RepaintsOnlyWhatTheEditChanged) {
     FakeView view;
     TEditorScreenStrings& rows = view.Rows();
