@@ -6,8 +6,10 @@
 #include "textmodel/THeadlessEditor.h"
 #include "toolkit/core/Exception.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,10 +22,20 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
+// A number too large for an int saturates, so that the editor's clamps apply to it as to
+// any other out-of-range value.
 bool ParseNumber(const std::string& text, int& value) {
     const char* end = text.data() + text.size();
-    auto [p, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && p == end;
+    long long wide = 0;
+    auto [p, error] = std::from_chars(text.data(), end, wide);
+    if (p != end || (error != std::errc() && error != std::errc::result_out_of_range))
+        return false;
+    if (error == std::errc::result_out_of_range)
+        wide = text[0] == '-' ? std::numeric_limits<long long>::min()
+                              : std::numeric_limits<long long>::max();
+    value = static_cast<int>(std::clamp<long long>(wide, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+    return true;
 }
 
 // Loads the file the way the editor does, so standard input is first copied to a file the

@@ -65,6 +65,12 @@ TEST(WrapCommand, OptionsAreClampedAsTheEditorClampsThem) {
     EXPECT_EQ(r.out, "C\t" + Letters(18) + "\nT\t" + Letters(19).substr(18) + "\x81\x76\n");
     r = RunWrapTool("wrap --width 20 --follow-punctuation", Letters(20) + "\x81\x42" + "z"); // 。
     EXPECT_EQ(r.out, "C\t" + Letters(20) + "\x81\x42\nT\tz\n");
+    // Numbers beyond an int are clamped like any other out-of-range value.
+    r = RunWrapTool("wrap --width 99999999999", Letters(251));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "C\t" + Letters(250) + "\nT\t" + Letters(251).substr(250) + "\n");
+    r = RunWrapTool("wrap --width -99999999999", Letters(21));
+    EXPECT_EQ(r.out, "C\t" + Letters(20) + "\nT\t" + Letters(21).substr(20) + "\n");
 }
 
 TEST(WrapCommand, UnreadableInputExitsWith2) {
