@@ -316,6 +316,9 @@ void TEditorScreenStrings::ReplaceRows(int row, int count, const TEditorStringLi
 }
 
 void TEditorScreenStrings::UpdateRows(int row, int count, std::string_view text) {
+    // The new text ends at a NUL byte. Cutting it here, before the rows around the edit are
+    // joined to it, keeps those rows: cut later, a NUL would take them away with it.
+    text = text.substr(0, text.find('\0'));
     if (row < 0 || count < 0 || row + count > GetCount() || (count == 0 && text.empty()))
         return;
     // Text added after a last row that has no line break belongs to that row; appending it
