@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace kes {
 namespace {
 
@@ -116,6 +118,43 @@ TEST(TEditorUndoObj, TheCaretReturnsToWhereItStood) {
     EXPECT_EQ(focused.hidden, 0);
     EXPECT_EQ(focused.lastInfo.StartRow, 1);
     EXPECT_TRUE(rows.ParseStateComputed(1));
+}
+
+// An editor that fails on the next change notice once it is armed.
+class FailingView : public FakeView {
+public:
+    void DoChange() override {
+        FakeView::DoChange();
+        if (armed) {
+            armed = false;
+            throw std::runtime_error("notice failed");
+        }
+    }
+    bool armed = false;
+};
+
+TEST(TEditorUndoObj, AnEditorFailingOnTheNoticeLeavesTheHistoryWhole) {
+    FailingView view;
+    TEditorScreenStrings& rows = view.Rows();
+    TEditorUndoObj& undo = rows.UndoObj();
+    rows.UpdateRows(0, 0, "abc");
+    rows.UpdateRows(0, 1, "abXc");
+    view.armed = true;
+    EXPECT_THROW(rows.Undo(), std::runtime_error);
+    EXPECT_EQ(Text(rows), "abc");
+    EXPECT_EQ(view.hidden, 0);
+    EXPECT_EQ(undo.UndoList().Count(), 1) << "the undone entry is gone";
+    EXPECT_EQ(undo.RedoList().Count(), 1);
+    rows.Undo();
+    EXPECT_EQ(Text(rows), "");
+    rows.Redo();
+    view.armed = true;
+    EXPECT_THROW(rows.Redo(), std::runtime_error);
+    EXPECT_EQ(Text(rows), "abXc");
+    EXPECT_FALSE(undo.CanRedo());
+    rows.Undo();
+    EXPECT_EQ(Text(rows), "abc");
+    EXPECT_EQ(view.hidden, 0);
 }
 
 TEST(TEditorUndoObj, SwitchingWordWrapEndsTheHistory) {
