@@ -369,7 +369,18 @@ void TEditorStrings::SetUpdateState(bool updating) {
         return;
     }
     --updateDepth_;
-    rows.EndUpdate();
+    try {
+        rows.EndUpdate();
+    } catch (...) {
+        // An editor failed on the change notice: the editor is restored all the same.
+        RestoreAfterUpdate();
+        throw;
+    }
+    RestoreAfterUpdate();
+}
+
+void TEditorStrings::RestoreAfterUpdate() {
+    TEditorScreenStrings& rows = Rows();
     editor_.EndUnderlineUpdate();
     editor_.ShowCaret();
     editor_.SetLinesUpdating(false);

@@ -20,8 +20,13 @@ public:
         rows_.BeginUpdate();
     }
     ~ReapplyScope() {
-        if (!ended_)
-            EndUpdate();
+        // Only on the way out by an error: that error goes on, not one from the notice.
+        if (!ended_) {
+            try {
+                EndUpdate();
+            } catch (...) {
+            }
+        }
         if (editor_)
             editor_->ShowCaret();
     }

@@ -203,6 +203,27 @@ TEST(TEditorStrings, AFileThatCannotBeTakenLeavesTheTextAsItWas) {
     EXPECT_EQ(f.lines.GetTextStr(), "text");
 }
 
+TEST(TEditorStrings, AnEditorFailingOnTheChangeNoticeGetsItsCaretBack) {
+    test::FailingView view;
+    TEditorStrings lines(view);
+    view.visible = true;
+    lines.SetTextStr("a\r\nb");
+    view.armed = true;
+    EXPECT_THROW(lines.Put(0, "x"), std::runtime_error);
+    EXPECT_EQ(lines.GetTextStr(), "x\r\nb");
+    EXPECT_EQ(view.hidden, 0);
+    lines.BeginUpdate();
+    lines.Add("c");
+    view.armed = true;
+    EXPECT_THROW(lines.EndUpdate(), std::runtime_error);
+    EXPECT_EQ(view.hidden, 0);
+    EXPECT_EQ(view.underline, 0);
+    EXPECT_FALSE(view.linesUpdating);
+    EXPECT_TRUE(view.redraw);
+    lines.Add("d");
+    EXPECT_EQ(lines.GetTextStr(), "x\r\nb\r\nc\r\nd");
+}
+
 TEST(TEditorStrings, UpdatesNestAndEndWithOneRepaint) {
     Fixture f;
     f.view.visible = true;

@@ -10,6 +10,7 @@ namespace kes {
 namespace {
 
 using test::Dump;
+using test::FailingView;
 using test::FakeView;
 using Rows = std::vector<std::string>;
 
@@ -120,19 +121,6 @@ TEST(TEditorUndoObj, TheCaretReturnsToWhereItStood) {
     EXPECT_TRUE(rows.ParseStateComputed(1));
 }
 
-// An editor that fails on the next change notice once it is armed.
-class FailingView : public FakeView {
-public:
-    void DoChange() override {
-        FakeView::DoChange();
-        if (armed) {
-            armed = false;
-            throw std::runtime_error("notice failed");
-        }
-    }
-    bool armed = false;
-};
-
 TEST(TEditorUndoObj, AnEditorFailingOnTheNoticeLeavesTheHistoryWhole) {
     FailingView view;
     TEditorScreenStrings& rows = view.Rows();
@@ -155,6 +143,31 @@ TEST(TEditorUndoObj, AnEditorFailingOnTheNoticeLeavesTheHistoryWhole) {
     rows.Undo();
     EXPECT_EQ(Text(rows), "abc");
     EXPECT_EQ(view.hidden, 0);
+}
+
+TEST(TEditorUndoObj, AnEditorFailingOnTheNoticeOfAnEditGetsItsErrorBackAfterTheEdit) {
+    FailingView view;
+    TEditorScreenStrings& rows = view.Rows();
+    rows.UpdateRows(0, 0, "abc\r\ndef");
+    view.armed = true;
+    EXPECT_THROW(rows.UpdateRows(0, 1, "abXc\r\n"), std::runtime_error);
+    EXPECT_EQ(Text(rows), "abXc\r\ndef");
+    EXPECT_FALSE(rows.UpdateInfo().Valid);
+    view.armed = true;
+    EXPECT_THROW(rows.UpdateRows(0, 1, ""), std::runtime_error);
+    EXPECT_EQ(Text(rows), "def");
+    rows.Undo();
+    rows.Undo();
+    EXPECT_EQ(Text(rows), "abc\r\ndef");
+
+    view.row = 1;
+    view.armed = true;
+    EXPECT_THROW(rows.Clear(), std::runtime_error);
+    EXPECT_EQ(view.row, 0);
+    EXPECT_FALSE(rows.UpdateInfo().Valid);
+    EXPECT_FALSE(rows.UndoObj().CanUndo());
+    rows.UpdateRows(0, 0, "new\r\n");
+    EXPECT_EQ(Text(rows), "new\r\n");
 }
 
 TEST(TEditorUndoObj, SwitchingWordWrapEndsTheHistory) {
