@@ -9,21 +9,37 @@
 #include "textmodel/TScreenStringsView.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace kes {
 
 namespace {
 
-// Ends an update of a list on every way out of the scope that began it.
+// Ends an update of a list on every way out of the scope that began it. Ending the outermost
+// update tells the editors of the change, and an editor may fail on that notice: its error
+// reaches the caller when the scope ends normally, and gives way to the error already on its
+// way out otherwise.
 class UpdateScope {
 public:
-    explicit UpdateScope(TStrings& list) : list_(list) { list_.BeginUpdate(); }
-    ~UpdateScope() { list_.EndUpdate(); }
+    explicit UpdateScope(TStrings& list) : list_(list), exceptions_(std::uncaught_exceptions()) {
+        list_.BeginUpdate();
+    }
+    ~UpdateScope() noexcept(false) {
+        if (std::uncaught_exceptions() == exceptions_) {
+            list_.EndUpdate();
+            return;
+        }
+        try {
+            list_.EndUpdate();
+        } catch (...) {
+        }
+    }
     UpdateScope(const UpdateScope&) = delete;
     UpdateScope& operator=(const UpdateScope&) = delete;
 
 private:
     TStrings& list_;
+    int exceptions_;
 };
 
 // Calls fn for every line of text. Lines end at CR LF, LF or a lone CR; a break at the very
@@ -136,11 +152,22 @@ void TEditorScreenStrings::Changed() {
 }
 
 void TEditorScreenStrings::SetUpdateState(bool updating) {
-    TEditorStringList::SetUpdateState(updating);
-    if (!updating) {
+    if (updating) {
+        TEditorStringList::SetUpdateState(true);
+        return;
+    }
+    // The record is spent and the editors clamped also when an editor fails on the notice.
+    auto finish = [this] {
         updateInfo_ = TEditorUpdateInfo();
         ClampEditors();
+    };
+    try {
+        TEditorStringList::SetUpdateState(false);
+    } catch (...) {
+        finish();
+        throw;
     }
+    finish();
 }
 
 // ---- marks
@@ -316,6 +343,9 @@ void TEditorScreenStrings::ReplaceRows(int row, int count, const TEditorStringLi
 }
 
 void TEditorScreenStrings::UpdateRows(int row, int count, std::string_view text) {
+    // The new text ends at a NUL byte. Cutting it here, before the rows around the edit are
+    // joined to it, keeps those rows: cut later, a NUL would take them away with it.
+    text = text.substr(0, text.find('\0'));
     if (row < 0 || count < 0 || row + count > GetCount() || (count == 0 && text.empty()))
         return;
     // Text added after a last row that has no line break belongs to that row; appending it
@@ -661,15 +691,24 @@ void TEditorScreenStrings::WrapOptionChanged(TObject*) {
 void TEditorScreenStrings::Clear() {
     CancelSelections();
     undoObj_->Clear();
-    updateInfo_ = {0, GetCount(), 0, 0, true};
-    TEditorStringList::Clear();
-    updateInfo_ = TEditorUpdateInfo();
-    for (TScreenStringsView* editor : editors_) {
-        editor->SetRow(0);
-        editor->SetCol(0);
-    }
     usedMarks_ = 0;
     parsedEnd_ = 0;
+    updateInfo_ = {0, GetCount(), 0, 0, true};
+    auto reset = [this] {
+        updateInfo_ = TEditorUpdateInfo();
+        for (TScreenStringsView* editor : editors_) {
+            editor->SetRow(0);
+            editor->SetCol(0);
+        }
+    };
+    try {
+        TEditorStringList::Clear();
+    } catch (...) {
+        // An editor failed on the change notice; the rows are gone all the same.
+        reset();
+        throw;
+    }
+    reset();
 }
 
 void TEditorScreenStrings::Insert(int index, const std::string& s) {

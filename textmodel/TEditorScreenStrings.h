@@ -97,7 +97,8 @@ public:
 
     // The edit: replaces rows r..r+n-1 by `text`, the complete new text of those rows with
     // CR LF after every line that is to end with a line break. n = 0 inserts before row r; r
-    // may equal the row count to append. An invalid range is ignored.
+    // may equal the row count to append. An invalid range is ignored. `text` ends at a NUL
+    // byte; the rows around the edit stay.
     void UpdateRows(int row, int count, std::string_view text);
 
     // Re-computes the parse state from `row` on, until it agrees with what is stored and at

@@ -72,6 +72,26 @@ template <class Fn> bool ScanFile(std::FILE* file, const std::string& fileName, 
     }
 }
 
+// A line written through Lines as the rows will hold it: up to a NUL byte, with every line
+// break CR LF. The caret is placed by counting the bytes of the rows after the edit, so the
+// count must be made on this form, and the line break that Put, Insert and Add add after it
+// must not fall behind a NUL.
+std::string StoredForm(std::string_view s) {
+    s = s.substr(0, s.find('\0'));
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\r' || s[i] == '\n') {
+            out += "\r\n";
+            if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')
+                ++i;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 TEditorStrings::TEditorStrings(TLinesView& editor) : editor_(editor) {}
@@ -190,7 +210,7 @@ void TEditorStrings::Put(int index, const std::string& s) {
         throw EStringListError(index);
     int first = LineToRow(index);
     int last = rows.LastRowOfLine(first);
-    std::string text = s;
+    std::string text = StoredForm(s);
     if (rows.RowAttributes(last) == raLineEnd)
         text += "\r\n";
     Edit(first, last - first + 1, text, first, text.size());
@@ -202,7 +222,7 @@ void TEditorStrings::Insert(int index, const std::string& s) {
         Add(s);
         return;
     }
-    std::string text = s + "\r\n";
+    std::string text = StoredForm(s) + "\r\n";
     Edit(row, 0, text, row, text.size());
 }
 
@@ -213,10 +233,10 @@ int TEditorStrings::Add(const std::string& s) {
     if (n > 0 && rows.RowAttributes(n - 1) != raLineEnd) {
         // The text does not end with a line break, and still does not after the new line.
         int first = rows.FirstRowOfLine(n - 1);
-        std::string text = rows.GetRowsText(first, n - first).text + "\r\n" + s;
+        std::string text = rows.GetRowsText(first, n - first).text + "\r\n" + StoredForm(s);
         Edit(first, n - first, text, first, text.size());
     } else {
-        std::string text = s + "\r\n";
+        std::string text = StoredForm(s) + "\r\n";
         Edit(n, 0, text, n, text.size());
     }
     return index;
@@ -349,7 +369,18 @@ void TEditorStrings::SetUpdateState(bool updating) {
         return;
     }
     --updateDepth_;
-    rows.EndUpdate();
+    try {
+        rows.EndUpdate();
+    } catch (...) {
+        // An editor failed on the change notice: the editor is restored all the same.
+        RestoreAfterUpdate();
+        throw;
+    }
+    RestoreAfterUpdate();
+}
+
+void TEditorStrings::RestoreAfterUpdate() {
+    TEditorScreenStrings& rows = Rows();
     editor_.EndUnderlineUpdate();
     editor_.ShowCaret();
     editor_.SetLinesUpdating(false);

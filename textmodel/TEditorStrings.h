@@ -53,6 +53,8 @@ private:
     // `caretOffset` bytes after the start of row `caretRow`, and show it again.
     void Edit(int row, int count, std::string_view text, int caretRow, size_t caretOffset);
     void PlaceCaret(int row, size_t offset);
+    // The end of an update of the facade after the rows' update: underlines, caret, redraw.
+    void RestoreAfterUpdate();
 
     TLinesView& editor_;
     int updateDepth_ = 0;

@@ -20,8 +20,13 @@ public:
         rows_.BeginUpdate();
     }
     ~ReapplyScope() {
-        if (!ended_)
-            EndUpdate();
+        // Only on the way out by an error: that error goes on, not one from the notice.
+        if (!ended_) {
+            try {
+                EndUpdate();
+            } catch (...) {
+            }
+        }
         if (editor_)
             editor_->ShowCaret();
     }
@@ -120,20 +125,23 @@ void TEditorUndoObj::Undo() {
     if (!entry)
         return;
     TScreenStringsView* editor = rows_.ActiveEditor();
-    {
-        ReapplyScope scope(rows_, editor);
-        Taken taken = Reapply(*entry);
-        entry->RowCount = taken.newCount;
-        entry->Attribute = taken.attribute;
-        entry->Text = std::move(taken.text);
-        AddRedoData(*entry);
-        scope.EndUpdate();
-        if (editor) {
-            editor->SetRow(entry->Row);
-            editor->SetCol(entry->Col);
-        }
-    }
+    ReapplyScope scope(rows_, editor);
+    Taken taken = Reapply(*entry);
+    entry->RowCount = taken.newCount;
+    entry->Attribute = taken.attribute;
+    entry->Text = std::move(taken.text);
+    AddRedoData(*entry);
+    // The entry is spent before the editors hear of the change: they see the history as it
+    // now is, and an editor that fails on the notice cannot leave the turned entry behind
+    // for a second undo to re-apply as if it were the edit.
+    const int row = entry->Row;
+    const int col = entry->Col;
     undoList_.Delete(undoList_.Count() - 1);
+    scope.EndUpdate();
+    if (editor) {
+        editor->SetRow(row);
+        editor->SetCol(col);
+    }
 }
 
 void TEditorUndoObj::Redo() {
@@ -141,23 +149,23 @@ void TEditorUndoObj::Redo() {
     if (!entry)
         return;
     TScreenStringsView* editor = rows_.ActiveEditor();
-    {
-        ReapplyScope scope(rows_, editor);
-        Taken taken = Reapply(*entry);
-        redoing_ = true;
-        TUndoData* undo = NewUndoData();
-        redoing_ = false;
-        undo->StartRow = entry->StartRow;
-        undo->RowCount = taken.newCount;
-        undo->Attribute = taken.attribute;
-        undo->Text = std::move(taken.text);
-        scope.EndUpdate();
-        if (editor) {
-            editor->SetRow(entry->Row);
-            editor->SetCol(entry->Col);
-        }
-    }
+    ReapplyScope scope(rows_, editor);
+    Taken taken = Reapply(*entry);
+    redoing_ = true;
+    TUndoData* undo = NewUndoData();
+    redoing_ = false;
+    undo->StartRow = entry->StartRow;
+    undo->RowCount = taken.newCount;
+    undo->Attribute = taken.attribute;
+    undo->Text = std::move(taken.text);
+    const int row = entry->Row;
+    const int col = entry->Col;
     redoList_.Delete(redoList_.Count() - 1);
+    scope.EndUpdate();
+    if (editor) {
+        editor->SetRow(row);
+        editor->SetCol(col);
+    }
 }
 
 } // namespace kes

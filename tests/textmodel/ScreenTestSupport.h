@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,20 @@ public:
 
 private:
     TEditorScreenStrings* rows_;
+};
+
+// An editor that fails on the next change notice once it is armed.
+class FailingView : public FakeView {
+public:
+    using FakeView::FakeView;
+    void DoChange() override {
+        FakeView::DoChange();
+        if (armed) {
+            armed = false;
+            throw std::runtime_error("notice failed");
+        }
+    }
+    bool armed = false;
 };
 
 // The rows as "text|L", "text|C", "text|T".

@@ -84,6 +84,40 @@ TEST(TEditorStrings, AddInsertAndDeleteKeepTheFinalLineBreakAsItWas) {
     EXPECT_EQ(f.lines.GetTextStr(), "only\r\n");
 }
 
+TEST(TEditorStrings, ANulByteEndsTheWrittenTextButNotTheLinesAroundIt) {
+    Fixture f;
+    f.lines.SetTextStr("a\r\nb");
+    f.lines.Put(0, std::string("x\0y", 3));
+    EXPECT_EQ(f.lines.GetTextStr(), "x\r\nb");
+    f.lines.Insert(1, std::string("p\0q", 3));
+    EXPECT_EQ(f.lines.GetTextStr(), "x\r\np\r\nb");
+    EXPECT_EQ(f.view.row, 2) << "the start of the line after the inserted one";
+    f.Rows().UpdateRows(0, 1, std::string("\0z\r\n", 4));
+    EXPECT_EQ(f.lines.GetTextStr(), "p\r\nb") << "a text cut to nothing deletes the row";
+    f.Rows().UpdateRows(0, 0, std::string("\0z", 2));
+    EXPECT_EQ(f.lines.GetTextStr(), "p\r\nb");
+    EXPECT_EQ(f.Rows().UndoObj().UndoList().Count(), 3) << "an empty insertion is no edit";
+}
+
+TEST(TEditorStrings, TheCaretCountsEveryKindOfLineBreakAsTheRowsHoldIt) {
+    Fixture f;
+    f.lines.SetTextStr("a");
+    f.lines.Put(0, "x\ny");
+    EXPECT_EQ(f.lines.GetTextStr(), "x\r\ny");
+    EXPECT_EQ(f.view.row, 1);
+    EXPECT_EQ(f.view.col, 1) << "at the end of what was written";
+    f.lines.SetTextStr("a\r\nb\r\nc\r\n");
+    f.lines.Insert(1, "p\rq\nr");
+    EXPECT_EQ(f.lines.GetTextStr(), "a\r\np\r\nq\r\nr\r\nb\r\nc\r\n");
+    EXPECT_EQ(f.view.row, 4) << "at the start of the line after the inserted ones";
+    EXPECT_EQ(f.view.col, 0);
+    f.lines.SetTextStr("a");
+    f.lines.Add(std::string("p\rq\0zz", 6));
+    EXPECT_EQ(f.lines.GetTextStr(), "a\r\np\r\nq");
+    EXPECT_EQ(f.view.row, 2);
+    EXPECT_EQ(f.view.col, 1);
+}
+
 TEST(TEditorStrings, SetTextStrAndAssignGoAroundUndo) {
     Fixture f;
     f.Rows().UpdateRows(0, 0, "old");
@@ -167,6 +201,27 @@ TEST(TEditorStrings, AFileThatCannotBeTakenLeavesTheTextAsItWas) {
     TempFile ended(std::string("text\x1A\0\0", 7));
     f.lines.LoadFromFile(ended.Path());
     EXPECT_EQ(f.lines.GetTextStr(), "text");
+}
+
+TEST(TEditorStrings, AnEditorFailingOnTheChangeNoticeGetsItsCaretBack) {
+    test::FailingView view;
+    TEditorStrings lines(view);
+    view.visible = true;
+    lines.SetTextStr("a\r\nb");
+    view.armed = true;
+    EXPECT_THROW(lines.Put(0, "x"), std::runtime_error);
+    EXPECT_EQ(lines.GetTextStr(), "x\r\nb");
+    EXPECT_EQ(view.hidden, 0);
+    lines.BeginUpdate();
+    lines.Add("c");
+    view.armed = true;
+    EXPECT_THROW(lines.EndUpdate(), std::runtime_error);
+    EXPECT_EQ(view.hidden, 0);
+    EXPECT_EQ(view.underline, 0);
+    EXPECT_FALSE(view.linesUpdating);
+    EXPECT_TRUE(view.redraw);
+    lines.Add("d");
+    EXPECT_EQ(lines.GetTextStr(), "x\r\nb\r\nc\r\nd");
 }
 
 TEST(TEditorStrings, UpdatesNestAndEndWithOneRepaint) {

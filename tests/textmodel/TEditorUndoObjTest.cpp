@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace kes {
 namespace {
 
 using test::Dump;
+using test::FailingView;
 using test::FakeView;
 using Rows = std::vector<std::string>;
 
@@ -116,6 +119,55 @@ TEST(TEditorUndoObj, TheCaretReturnsToWhereItStood) {
     EXPECT_EQ(focused.hidden, 0);
     EXPECT_EQ(focused.lastInfo.StartRow, 1);
     EXPECT_TRUE(rows.ParseStateComputed(1));
+}
+
+TEST(TEditorUndoObj, AnEditorFailingOnTheNoticeLeavesTheHistoryWhole) {
+    FailingView view;
+    TEditorScreenStrings& rows = view.Rows();
+    TEditorUndoObj& undo = rows.UndoObj();
+    rows.UpdateRows(0, 0, "abc");
+    rows.UpdateRows(0, 1, "abXc");
+    view.armed = true;
+    EXPECT_THROW(rows.Undo(), std::runtime_error);
+    EXPECT_EQ(Text(rows), "abc");
+    EXPECT_EQ(view.hidden, 0);
+    EXPECT_EQ(undo.UndoList().Count(), 1) << "the undone entry is gone";
+    EXPECT_EQ(undo.RedoList().Count(), 1);
+    rows.Undo();
+    EXPECT_EQ(Text(rows), "");
+    rows.Redo();
+    view.armed = true;
+    EXPECT_THROW(rows.Redo(), std::runtime_error);
+    EXPECT_EQ(Text(rows), "abXc");
+    EXPECT_FALSE(undo.CanRedo());
+    rows.Undo();
+    EXPECT_EQ(Text(rows), "abc");
+    EXPECT_EQ(view.hidden, 0);
+}
+
+TEST(TEditorUndoObj, AnEditorFailingOnTheNoticeOfAnEditGetsItsErrorBackAfterTheEdit) {
+    FailingView view;
+    TEditorScreenStrings& rows = view.Rows();
+    rows.UpdateRows(0, 0, "abc\r\ndef");
+    view.armed = true;
+    EXPECT_THROW(rows.UpdateRows(0, 1, "abXc\r\n"), std::runtime_error);
+    EXPECT_EQ(Text(rows), "abXc\r\ndef");
+    EXPECT_FALSE(rows.UpdateInfo().Valid);
+    view.armed = true;
+    EXPECT_THROW(rows.UpdateRows(0, 1, ""), std::runtime_error);
+    EXPECT_EQ(Text(rows), "def");
+    rows.Undo();
+    rows.Undo();
+    EXPECT_EQ(Text(rows), "abc\r\ndef");
+
+    view.row = 1;
+    view.armed = true;
+    EXPECT_THROW(rows.Clear(), std::runtime_error);
+    EXPECT_EQ(view.row, 0);
+    EXPECT_FALSE(rows.UpdateInfo().Valid);
+    EXPECT_FALSE(rows.UndoObj().CanUndo());
+    rows.UpdateRows(0, 0, "new\r\n");
+    EXPECT_EQ(Text(rows), "new\r\n");
 }
 
 TEST(TEditorUndoObj, SwitchingWordWrapEndsTheHistory) {
