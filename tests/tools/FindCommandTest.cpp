@@ -1,48 +1,27 @@
+#include "tools/ToolRunner.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 struct ToolRun {
     int status;
     std::string out;
 };
 
-// Runs "kespad-tool find ARGS" through the shell; stderr joins stdout.
+// Runs "kespad-tool find ARGS"; stderr joins stdout.
 ToolRun RunFind(const std::string& args) {
-    std::string command = std::string("'") + KESPAD_TOOL + "' find " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ToolRun run{-1, {}};
-    if (!pipe)
-        return run;
-    char buffer[256];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    kes::test::ToolResult result = kes::test::RunKespadTool("find " + args, true);
+    return {result.exitCode, result.out};
 }
 
 class FindCommand : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::path(KES_BINARY_DIR) / "find-command-test";
-        fs::create_directories(dir_);
-    }
     std::string Write(const std::string& name, const std::string& bytes) {
-        fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return "'" + path.string() + "'";
+        return "'" + kes::test::WriteTestFile("find-" + name, bytes) + "'";
     }
-    fs::path dir_;
 };
 
 TEST_F(FindCommand, PrintsOffsetAndLengthOfTheMatchOverTheRawBytes) {
@@ -87,10 +66,12 @@ TEST_F(FindCommand, ReportsBadArgumentsAndUnreadableFilesWithExitTwo) {
     EXPECT_EQ(RunFind("--skip").status, 2);
     EXPECT_EQ(RunFind("a " + text + " " + text).status, 2);
     EXPECT_EQ(RunFind("--up").status, 2) << "missing PATTERN";
-    run = RunFind("a '" + (dir_ / "missing.txt").string() + "'");
+    run = RunFind("a '" + std::string(KES_BINARY_DIR) + "/no-such-dir/missing.txt" + "'");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.out.find("missing.txt"), std::string::npos) << run.out;
-    EXPECT_EQ(RunFind("--pattern-file '" + (dir_ / "missing.txt").string() + "' " + text).status,
+    EXPECT_EQ(RunFind("--pattern-file '" + std::string(KES_BINARY_DIR) +
+                      "/no-such-dir/missing.txt" + "' " + text)
+                  .status,
               2);
 }
 

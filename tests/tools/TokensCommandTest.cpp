@@ -1,10 +1,8 @@
+#include "tools/ToolRunner.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -15,30 +13,11 @@ struct Result {
 
 // Runs kespad-tool with the given arguments (and a file holding input, when given).
 Result RunTool(const std::string& args, const std::string* input = nullptr) {
-    std::string command = std::string(KESPAD_TOOL) + " " + args;
-    if (input) {
-        // One file per process: ctest runs the tests of this program side by side.
-        std::string path =
-            std::string(KES_BINARY_DIR) + "/tokens_test_input_" + std::to_string(getpid()) + ".txt";
-        std::ofstream(path, std::ios::binary) << *input;
-        command += " " + path;
-    }
-    command += " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    Result result{-1, ""};
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.out.append(buffer, n);
-    int status = pclose(pipe);
+    std::string command = args;
     if (input)
-        std::remove((std::string(KES_BINARY_DIR) + "/tokens_test_input_" +
-                     std::to_string(getpid()) + ".txt")
-                        .c_str());
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+        command += " " + kes::test::WriteTestFile("tokens-input.txt", *input);
+    kes::test::ToolResult result = kes::test::RunKespadTool(command, true);
+    return {result.exitCode, result.out};
 }
 
 TEST(TokensCommand, PrintsEveryTokenOfEveryRowWithTheMailSchemeByDefault) {

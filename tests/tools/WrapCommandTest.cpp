@@ -1,10 +1,8 @@
+#include "tools/ToolRunner.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -16,22 +14,10 @@ struct Result {
 // Runs kespad-tool with the arguments; the input goes in through a file, or through standard
 // input when asked.
 Result RunWrapTool(const std::string& args, const std::string& input, bool viaStdin = false) {
-    std::string path =
-        std::string(KES_BINARY_DIR) + "/wrap_test_input_" + std::to_string(getpid()) + ".txt";
-    std::ofstream(path, std::ios::binary) << input;
-    std::string command =
-        std::string(KESPAD_TOOL) + " " + args + (viaStdin ? " < " : " ") + path + " 2>&1";
-    Result result{-1, ""};
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.out.append(buffer, n);
-        int status = pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::remove(path.c_str());
-    return result;
+    std::string path = kes::test::WriteTestFile("wrap-input.txt", input);
+    kes::test::ToolResult result =
+        kes::test::RunKespadTool(args + (viaStdin ? " < " : " ") + path, true);
+    return {result.exitCode, result.out};
 }
 
 std::string Letters(int n) {
