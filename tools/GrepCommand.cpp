@@ -75,6 +75,9 @@ int RunGrep(const std::vector<std::string>& args) {
     std::size_t lineNumber = 0;
     std::size_t p = 0;
     try {
+        // Searching an empty line compiles the pattern, so a faulty one is reported even when
+        // the text has no line to search.
+        search.FindInLine(std::string(), false, hits);
         while (p < text.size()) {
             std::size_t end = text.find_first_of("\r\n", p);
             const bool lineBreak = end != std::string::npos;
