@@ -71,11 +71,11 @@ TEST(GrepCommand, PatternFaultsAndBadArgumentsExitWithTwo) {
     // Without --regexp the same text is plain.
     EXPECT_EQ(RunTool("grep 'a[b' " + file).status, 1);
     // A faulty pattern is reported even when the text has no line to search.
-    r = RunTool("grep --regexp '(ab' " + Temp("grep-empty.txt", ""), true);
+    r = RunTool("grep --regexp '(ab' " + kes::test::WriteTestFile("grep-empty.txt", ""), true);
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.out.find("ErrorPos 4"), std::string::npos) << r.out;
-    EXPECT_EQ(RunTool("grep --regexp 'a[b' " + Temp("grep-eof.txt", "\x1A"
-                                                                    "a\n"))
+    EXPECT_EQ(RunTool("grep --regexp 'a[b' " + kes::test::WriteTestFile("grep-eof.txt", "\x1A"
+                                                                                        "a\n"))
                   .status,
               2);
 }
