@@ -64,6 +64,22 @@ template <class Fn> void ForEachLine(std::string_view text, Fn fn) {
     }
 }
 
+// Detaches a list's change event for the life of the scope and attaches it again on every way
+// out, so that a failed re-cut does not leave the editors deaf to later edits.
+class DetachedChangeEvent {
+public:
+    explicit DetachedChangeEvent(TNotifyEvent& event) : event_(event), saved_(event) {
+        event_ = {};
+    }
+    ~DetachedChangeEvent() { event_ = saved_; }
+    DetachedChangeEvent(const DetachedChangeEvent&) = delete;
+    DetachedChangeEvent& operator=(const DetachedChangeEvent&) = delete;
+
+private:
+    TNotifyEvent& event_;
+    TNotifyEvent saved_;
+};
+
 constexpr uint32_t MarksMask = 0xFFFF0000u;
 
 } // namespace
@@ -602,8 +618,7 @@ void TEditorScreenStrings::WrapAll() {
     if (GetCount() == 0 || (owner && owner->Loading()))
         return;
     CancelSelections();
-    TNotifyEvent handler = OnChange;
-    OnChange = {};
+    DetachedChangeEvent detached(OnChange);
     {
         UpdateScope update(*this);
         TRowAttribute lastAttribute = RowAttributes(GetCount() - 1);
@@ -614,7 +629,6 @@ void TEditorScreenStrings::WrapAll() {
         parsedEnd_ = 0;
         ++version_;
     }
-    OnChange = handler;
 }
 
 void TEditorScreenStrings::UnwrapAll() {
@@ -624,8 +638,7 @@ void TEditorScreenStrings::UnwrapAll() {
     TRowAttribute lastAttribute = RowAttributes(GetCount() - 1);
     if (lastAttribute == raContinued)
         lastAttribute = raTextEnd;
-    TNotifyEvent handler = OnChange;
-    OnChange = {};
+    DetachedChangeEvent detached(OnChange);
     {
         UpdateScope update(*this);
         for (int row = 0; row < GetCount(); ++row) {
@@ -650,7 +663,6 @@ void TEditorScreenStrings::UnwrapAll() {
         SetRowAttributes(GetCount() - 1, lastAttribute);
         ++version_;
     }
-    OnChange = handler;
 }
 
 void TEditorScreenStrings::AfterRewrap() {

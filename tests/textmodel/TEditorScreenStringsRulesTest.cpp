@@ -223,5 +223,29 @@ TEST(TEditorScreenStringsRules, ScreenRepaintsAndScrollsByTheRecord) {
     EXPECT_EQ(view.calls, Calls{"rows 7..7"}) << "no change of the row count";
 }
 
+// An editor whose width measure fails once it is armed.
+class FailingMeasureView : public FakeView {
+public:
+    using FakeView::FakeView;
+    int DisplayWidth(std::string_view text) const override {
+        if (armed)
+            throw std::runtime_error("measure failed");
+        return FakeView::DisplayWidth(text);
+    }
+    bool armed = false;
+};
+
+TEST(TEditorScreenStringsRules, AFailedRewrapLeavesTheEditorsListening) {
+    FailingMeasureView view;
+    TEditorScreenStrings& rows = view.Rows();
+    rows.UpdateRows(0, 0, "a\r\nb\r\n");
+    view.armed = true;
+    EXPECT_THROW(rows.SetWordWrap(true), std::runtime_error);
+    view.armed = false;
+    int changes = view.changes;
+    rows.UpdateRows(0, 1, "x\r\n");
+    EXPECT_EQ(view.changes, changes + 1) << "the change event is attached again";
+}
+
 } // namespace
 } // namespace kes
