@@ -10,6 +10,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 corpus=$build/corpus-50-7.txt
 generator=${KES_CORPUS_GENERATOR:-$here/../../shared/bench/gen_corpus.py}
 if [ ! -s "$corpus" ]; then
+    if [ ! -f "$generator" ]; then
+        echo "bench/run.sh: corpus generator $generator not found; name it with KES_CORPUS_GENERATOR" >&2
+        exit 2
+    fi
     python3 "$generator" 50 7 "$corpus"
 fi
 export KES_CORPUS=$corpus
