@@ -76,18 +76,8 @@ void TEditorParser::QuotationProc() {
         token_ = ttEnd;
         return;
     }
-    const char quote = editorFountain_->Quotation()[0];
     token_ = ttQuoted;
-    while (!IsLineEnd(*scan_)) {
-        if (*scan_ == quote) {
-            ++scan_;
-            if (*scan_ != quote)
-                return;
-            ++scan_;
-        } else {
-            ConsumeChar();
-        }
-    }
+    ScanToClosingQuote(editorFountain_->Quotation()[0]);
 }
 
 bool TEditorParser::IsControlCodeHexProc() {

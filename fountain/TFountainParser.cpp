@@ -455,12 +455,15 @@ void TFountainParser::DoubleQuotedProc() {
     QuotedProc('"', ttDoubleQuoted);
 }
 
-// A doubled quote stands for one quote inside the text; the text ends at the row's end
-// when no closing quote comes.
+// A quoted text; a row that continues one carried over from above has no opening quote.
 void TFountainParser::QuotedProc(char quote, TTokenKind kind) {
     token_ = kind;
     if (!continuing_)
         ++scan_;
+    ScanToClosingQuote(quote);
+}
+
+void TFountainParser::ScanToClosingQuote(char quote) {
     while (!IsLineEnd(*scan_)) {
         if (*scan_ == quote) {
             ++scan_;

@@ -100,6 +100,9 @@ protected:
     unsigned char Byte(int offset = 0) const { return static_cast<unsigned char>(scan_[offset]); }
     // Consumes one character: two bytes for a lead byte, unless the row ends after it.
     void ConsumeChar();
+    // Scans a quoted text up to and past its closing quote; a doubled quote stands for one
+    // quote inside the text, and the text ends at the row's end when no closing quote comes.
+    void ScanToClosingQuote(char quote);
     // Whether s (not empty) stands at the scan position; never reads past the row's end.
     bool MatchAt(std::string_view s) const;
     void ConsumeToLineEnd();
