@@ -60,19 +60,25 @@ void TEditorColors::Assign(TPersistent* source) {
         listeners->EndUpdate();
 }
 
-void TEditorColors::ForEachColorProperty(const Visit& visit) {
-    visit("Ank", ank_.get());
-    visit("Comment", comment_.get());
-    visit("DBCS", dbcs_.get());
-    visit("Hit", hit_.get());
-    visit("Int", int_.get());
-    visit("Mail", mail_.get());
-    if (TFountainColor* reserve = Reserve())
-        visit("Reserve", reserve);
-    visit("Select", select_.get());
-    visit("Str", str_.get());
-    visit("Symbol", symbol_.get());
-    visit("Url", url_.get());
+// Reserve belongs to the fountain; without one it reads as no colour and is skipped by the
+// colour walks.
+void TEditorColors::GetPropList(TPropList& list) const {
+    TNotifyPersistent::GetPropList(list);
+    static const TPropInfo colors[] = {
+        ObjectProperty<&TEditorColors::Ank>("Ank", "TFountainColor"),
+        ObjectProperty<&TEditorColors::Comment>("Comment", "TFountainColor"),
+        ObjectProperty<&TEditorColors::DBCS>("DBCS", "TFountainColor"),
+        ObjectProperty<&TEditorColors::Hit>("Hit", "TFountainColor"),
+        ObjectProperty<&TEditorColors::Int>("Int", "TFountainColor"),
+        ObjectProperty<&TEditorColors::Mail>("Mail", "TFountainColor"),
+        ObjectProperty<&TEditorColors::Reserve>("Reserve", "TFountainColor"),
+        ObjectProperty<&TEditorColors::Select>("Select", "TFountainColor"),
+        ObjectProperty<&TEditorColors::Str>("Str", "TFountainColor"),
+        ObjectProperty<&TEditorColors::Symbol>("Symbol", "TFountainColor"),
+        ObjectProperty<&TEditorColors::Url>("Url", "TFountainColor"),
+    };
+    for (const TPropInfo& color : colors)
+        list.push_back(&color);
 }
 
 } // namespace kes

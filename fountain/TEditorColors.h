@@ -1,6 +1,5 @@
 #pragma once
 
-#include "fountain/TColorProperties.h"
 #include "fountain/TEditorColor.h"
 #include "support/TNotifyPersistent.h"
 
@@ -13,7 +12,7 @@ class TFountain;
 // The colours of the default scheme, plus the selection and search-hit colours the painter
 // uses whatever fountain colours the text. Reserve is the fountain's own colour, read and
 // assigned through it.
-class TEditorColors : public TNotifyPersistent, public TColorProperties {
+class TEditorColors : public TNotifyPersistent {
 public:
     explicit TEditorColors(TFountain* fountain);
     ~TEditorColors() override;
@@ -42,7 +41,7 @@ public:
     void SetUrl(TFountainColor* color) { url_->Assign(color); }
 
     void Assign(TPersistent* source) override;
-    void ForEachColorProperty(const Visit& visit) override;
+    void GetPropList(TPropList& list) const override;
 
 private:
     std::unique_ptr<TEditorColor> MakeColor();

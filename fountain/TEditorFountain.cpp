@@ -32,7 +32,7 @@ std::unique_ptr<TEditorColors> TEditorFountain::CreateEditorColors() {
 
 template <class Set> void TEditorFountain::ForEachTextColor(Set set) {
     NotifyEventList()->BeginUpdate();
-    colors_->ForEachColorProperty([&](const char* name, TFountainColor* color) {
+    ForEachColorProperty(colors_.get(), [&](const char* name, TFountainColor* color) {
         if (Cp932CompareText(name, "Select") != 0 && Cp932CompareText(name, "Hit") != 0)
             set(color);
     });

@@ -25,18 +25,18 @@ std::unique_ptr<TFountainParser> TFountain::CreateParser() {
 }
 
 bool TFountain::HasItalicStyle(TPersistent* instance) {
-    auto* properties = dynamic_cast<TColorProperties*>(instance);
-    if (!properties)
-        return false;
     bool italic = false;
-    properties->ForEachColorProperty([&](const char*, TFountainColor* color) {
+    ForEachColorProperty(instance, [&](const char*, TFountainColor* color) {
         italic = italic || color->Style().Contains(fsItalic);
     });
     return italic;
 }
 
-void TFountain::ForEachColorProperty(const Visit& visit) {
-    visit("Reserve", reserve_.get());
+void TFountain::GetPropList(TPropList& list) const {
+    TFileExtComponent::GetPropList(list);
+    static const TPropInfo reserve =
+        ObjectProperty<&TFountain::Reserve>("Reserve", "TFountainColor");
+    list.push_back(&reserve);
 }
 
 std::unique_ptr<TFountainColor> TFountain::CreateFountainColor() {

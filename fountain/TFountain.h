@@ -1,6 +1,5 @@
 #pragma once
 
-#include "fountain/TColorProperties.h"
 #include "fountain/TFountainBracketCollection.h"
 #include "fountain/TFountainColor.h"
 #include "support/TFileExtComponent.h"
@@ -27,7 +26,7 @@ using TFountainParserClass = std::unique_ptr<TFountainParser> (*)(TFountain* fou
 // hooks; a descendant that overrides a hook runs it again from its own constructor, through
 // RecreateBrackets, ReinitBracketItems, ReinitReserveWordList or CreateFountainColors
 // (which makes only the colours not made yet).
-class TFountain : public TFileExtComponent, public TColorProperties {
+class TFountain : public TFileExtComponent {
 public:
     explicit TFountain(TComponent* owner);
     ~TFountain() override;
@@ -45,7 +44,8 @@ public:
     // Whether any colour property of instance has italic in its style.
     virtual bool HasItalicStyle(TPersistent* instance);
 
-    void ForEachColorProperty(const Visit& visit) override;
+    // The published properties: those of the component, then the colours.
+    void GetPropList(TPropList& list) const override;
 
 protected:
     virtual std::unique_ptr<TFountainColor> CreateFountainColor();

@@ -1,5 +1,7 @@
 #include "fountain/TFountainColor.h"
 
+#include "toolkit/core/TPropInfo.h"
+
 namespace kes {
 
 void TFountainColor::SetBkColor(TColor color) {
@@ -33,6 +35,21 @@ void TFountainColor::Assign(TPersistent* source) {
         return;
     }
     TNotifyPersistent::Assign(source);
+}
+
+void ForEachColorProperty(
+    TPersistent* instance,
+    const std::function<void(const char* name, TFountainColor* color)>& visit) {
+    if (!instance)
+        return;
+    TPropList properties;
+    instance->GetPropList(properties);
+    for (const TPropInfo* property : properties) {
+        if (property->type.kind != tkClass || !property->GetObject)
+            continue;
+        if (auto* color = dynamic_cast<TFountainColor*>(property->GetObject(instance)))
+            visit(property->name, color);
+    }
 }
 
 } // namespace kes

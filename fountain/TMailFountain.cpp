@@ -35,17 +35,21 @@ void TMailFountain::InitFileExtList() {
     FileExtList()->Add(".log");
 }
 
-void TMailFountain::ForEachColorProperty(const Visit& visit) {
-    TFountain::ForEachColorProperty(visit);
-    visit("Mail", mail_.get());
-    visit("Url", url_.get());
-    visit("Kana", kana_.get());
-    visit("PlatformDependent", platformDependent_.get());
-    visit("Quotation1", quotation1_.get());
-    visit("Quotation2", quotation2_.get());
-    visit("Quotation3", quotation3_.get());
-    visit("Quotation4", quotation4_.get());
-    visit("Comment", comment_.get());
+void TMailFountain::GetPropList(TPropList& list) const {
+    TFountain::GetPropList(list);
+    static const TPropInfo colors[] = {
+        ObjectProperty<&TMailFountain::Mail>("Mail", "TFountainColor"),
+        ObjectProperty<&TMailFountain::Url>("Url", "TFountainColor"),
+        ObjectProperty<&TMailFountain::Kana>("Kana", "TFountainColor"),
+        ObjectProperty<&TMailFountain::PlatformDependent>("PlatformDependent", "TFountainColor"),
+        ObjectProperty<&TMailFountain::Quotation1>("Quotation1", "TFountainColor"),
+        ObjectProperty<&TMailFountain::Quotation2>("Quotation2", "TFountainColor"),
+        ObjectProperty<&TMailFountain::Quotation3>("Quotation3", "TFountainColor"),
+        ObjectProperty<&TMailFountain::Quotation4>("Quotation4", "TFountainColor"),
+        ObjectProperty<&TMailFountain::Comment>("Comment", "TFountainColor"),
+    };
+    for (const TPropInfo& color : colors)
+        list.push_back(&color);
 }
 
 } // namespace kes

@@ -31,7 +31,7 @@ public:
     TFountainColor* Comment() const { return comment_.get(); }
     void SetComment(TFountainColor* color) { comment_->Assign(color); }
 
-    void ForEachColorProperty(const Visit& visit) override;
+    void GetPropList(TPropList& list) const override;
 
 protected:
     void CreateFountainColors() override;

@@ -183,7 +183,7 @@ TEST(TMailFountainParser, MimeWordsRunAcrossRows) {
 TEST(TMailFountain, ColoursBracketsAndExtensions) {
     TMailFountain fountain(nullptr);
     std::vector<std::string> names;
-    fountain.ForEachColorProperty([&](const char* name, TFountainColor* color) {
+    ForEachColorProperty(&fountain, [&](const char* name, TFountainColor* color) {
         names.push_back(name);
         EXPECT_EQ(color->Color(), clNone);
         EXPECT_TRUE(color->Style().Empty());
