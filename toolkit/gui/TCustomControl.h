@@ -56,7 +56,9 @@ public:
     void ScrollRect(int dx, int dy, const TRect& scroll, const TRect& clip);
 
     // Scroll bars. The ranges are the control's own: position, minimum, maximum and page
-    // are taken as they come. Setting them never calls ScrollBarMoved.
+    // are taken as they come, the maximum being the last unit of the whole extent, so the
+    // highest position is maximum - page + 1 (at least minimum). Setting them never calls
+    // ScrollBarMoved.
     void SetScrollBarsShown(bool horizontal, bool vertical);
     bool HorizontalScrollBarShown() const;
     bool VerticalScrollBarShown() const;

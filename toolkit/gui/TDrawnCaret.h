@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QTimer>
 
+class QImage;
+class QPainter;
 class QWidget;
 
 namespace kes {
@@ -32,10 +34,12 @@ public:
     bool On() const { return exists_ && shown_ && on_; }
 
     // Inverts the caret's rectangle in image (what the screen shows) when it is on.
-    void Draw(class QPainter& painter, const class QImage& surface) const;
+    void Draw(QPainter& painter, const QImage& surface) const;
 
 private:
     void Blink();
+    // Starts the "on" phase anew (after a move or a show) and refreshes the caret.
+    void Restart();
     void Refresh();
 
     QWidget* viewport_;
