@@ -426,6 +426,21 @@ protected:
     void PaintImagebar(int first, int last);
     // The rows from first to last of the text area, at once.
     void PaintRowsNow(int first, int last);
+    // One row in the normal or the selection colours, clipped to rect.
+    void PaintRow(TFountainParser& parser, const TRect& rect, int row, const std::string& text,
+                  bool selected);
+    // A run of text that starts at a character, at (x, y) clipped to clip, one column per
+    // byte; an underlined style gets a dotted line.
+    void DrawTextRun(int x, int y, const TRect& clip, std::string_view run, TFontStyles style,
+                     TColor color, TColor brush, bool opaque);
+    // The selection's colours, or the hit's while a hit is shown.
+    TFountainColor* SelectionColors() const;
+    TColor SelectedMarkColor() const;
+    bool HasSelectionOrHit() const;
+    void DrawUnderlineIn(int row, TColor color);
+    void CopyRulerCell(int col, TBitmap& source);
+    // The surface changed under rect outside a paint: the screen shows it at its next refresh.
+    void RefreshScreen(const TRect& rect);
 
     // ---- Column normalisation (TEditor.cpp) -----------------------------------------------
     void AdjustCol(bool vertical, int direction);
@@ -557,6 +572,7 @@ private:
     std::unique_ptr<TBitmap> digitFont_;
     int rulerDigitWidth_ = 5;
     int rulerDigitHeight_ = 9;
+    int rulerNumbersBase_ = -1; // the column the ruler bitmaps start at
 };
 
 } // namespace kes
