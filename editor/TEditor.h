@@ -181,6 +181,9 @@ public:
     // Display width of the first `index` bytes of row.
     int IndexToCol(int row, int index) const;
     int RowStart(int row) const; // first row of row's logical line
+    // Bytes of rows fromRow..toRow - 1, each with its break: 2 after raLineEnd, 1 after
+    // raTextEnd, none after raContinued.
+    int RowsLength(int fromRow, int toRow) const;
     // Character offset of (toRow, col) counted from the start of fromRow.
     int CharOffset(int fromRow, int toRow, int col) const;
     // Puts the caret `offset` bytes after the start of fromRow.
@@ -202,6 +205,9 @@ public:
     void MoveLineEnd(bool control);
     void MovePage(int rows);
     int PageRows() const;
+    // Rows one up or down key moves: CaretVerticalAc while the key repeats on the first
+    // (up) or last (down) visible row, else 1.
+    int VerticalStep(bool up) const;
     void MoveWordLeft();
     void MoveWordRight();
 
@@ -414,6 +420,12 @@ protected:
     void ScrollBarMoved(Qt::Orientation orientation, int value) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
+public:
+    // The input method asks where the composition window goes and in which font.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+protected:
+
     // ---- Painting (TEditorPaint.cpp) ------------------------------------------------------
     // Rows of the text area between first and last, each in its own rectangle.
     void PaintRows(TFountainParser& parser, TRect rect, int first, int last);
@@ -446,6 +458,9 @@ protected:
     void AdjustCol(bool vertical, int direction);
     void Measure();
     void UpdateScrollRanges();
+    // Places the input method's composition window at the caret now (clears the pending
+    // flag); while a key repeats the caret moves only mark it pending.
+    void PlaceImeWindow();
 
     // ---- Selection state (TEditorSelection.cpp) -------------------------------------------
     struct TSelectionRange {
@@ -472,6 +487,16 @@ protected:
         std::vector<int> boxIndexes; // box: where each row's box part was
         int insertIndex = 0;         // stream: the start index (where the text goes)
     };
+    // State selected only (otherwise empty). Stream: rows holds one row, the first selected
+    // row's bytes before SelStartIndex followed by the last selected row's bytes after
+    // SelEndIndex, with the last selected row's attribute (raTextEnd for the row after the
+    // last); insertIndex is SelStartIndex (0-based), where a replacing text goes. Box: one row
+    // per selected row SelStartRow..SelEndRow (the row after the last included when the box
+    // reaches it), each without its box part (left edge taken by StartIndex, right edge by
+    // EndIndex, so double-byte characters and tabs are never cut), keeping the row's
+    // attribute; boxIndexes[k] is StartIndex of the box's left column in that row, beyond the
+    // row's length when the row is shorter than the box's left column (the row then needs
+    // spaces up to it). text joins the rows, CR LF after each raLineEnd row.
     TRowsWithoutSelection RowsWithoutSelection() const;
     bool nextSelectionIsHit_ = false;
     int hitLength_ = 0;
@@ -490,6 +515,29 @@ private:
     void FontChanged(TObject* sender);
     void AttachOptions();
     const TCharAttributes& Rule() const;
+    // Text top/left, RowCount and ColCount from the measured font and bars.
+    void MeasureTextArea();
+    int MaxTopCol() const;
+    int RowLengthWithBreak(int row) const;
+    void RememberCol(bool vertical, int col);
+    // Display columns where the non-symbol tokens of a row start (its tab-expanded text).
+    std::vector<int> WordStarts(int row) const;
+    bool HitCaretBlock() const;
+    void PlaceSystemCaret();
+    void PlaceImeWindowOrDefer();
+    // A row's bytes; empty outside the rows.
+    std::string_view RowView(int row) const;
+    // Selection helpers (TEditorSelection.cpp).
+    bool TextEmpty() const;
+    bool SelectionPainted() const;
+    int ClampedCaretIndex() const;
+    void SetSelectionAnchor(int row, int col);
+    void ComputeSelectionRange();
+    void RepaintSelectionChange();
+    // Calls sink with each piece of the selected text in order (bytes of rows, CR LF).
+    template <class Sink> void ForEachSelectedPiece(Sink sink) const;
+    int RowSelectionRow(int row) const;
+    bool LastRowWithoutBreak(int row) const;
 
     // Owned objects.
     std::unique_ptr<TEditorCaret> caret_;
