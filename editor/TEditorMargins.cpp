@@ -200,6 +200,7 @@ void TEditor::DrawRulerGauge() {
     const int unit = g * colWidth_;
     const TColor fg = Either(ruler_->Color(), font_->Color());
     const int bottomLine = ruler_->Edge() ? height - 2 : height - 1;
+    canvas->Begin();
     canvas->FillRect(Rect(0, 0, width, height), Either(ruler_->BkColor(), color_));
     for (int d = 0; d < g; ++d) {
         int from = d == 0 ? 0 : d == g / 2 ? 3 : 6;
@@ -212,6 +213,7 @@ void TEditor::DrawRulerGauge() {
                          Rect(0, 0, width, 2));
     else
         canvas->FillRect(Rect(0, bottomLine, width, height), fg);
+    canvas->End();
 }
 
 void TEditor::DrawRulerNumbers() {
@@ -392,6 +394,7 @@ void TEditor::PaintMarginBackground() {
     const int height = std::max(ScreenHeight(this->height()), ClientHeight());
     marginBitmap_->SetSize(width, height);
     TCanvas* canvas = marginBitmap_->Canvas();
+    canvas->Begin();
     // Only the strips around the text are ever copied to the screen.
     canvas->FillRect(Rect(0, 0, width, topMargin_), color_);
     canvas->FillRect(Rect(0, topMargin_, leftMargin_, height), color_);
@@ -410,6 +413,7 @@ void TEditor::PaintMarginBackground() {
         canvas->CopyRect(Rect(0, rulerHeight_ - 2, width, rulerHeight_), *rulerEdge_->Canvas(),
                          Rect(0, 0, width, 2));
     }
+    canvas->End();
 }
 
 void TEditor::ScrollForLeftbarResize(int oldWidth, int newWidth) {
