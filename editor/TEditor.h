@@ -506,8 +506,37 @@ protected:
     int EditAnchorRow(int row) const;
     // One edit: UpdateRows(row, count, text), then the caret `offset` bytes after anchorRow.
     void ReplaceRows(int row, int count, std::string_view text, int anchorRow, int offset);
-    void KeyPress(int code);
-    void TypeCharacter(std::string_view bytes);
+    // Rows first..last that exist, as a count for UpdateRows.
+    int RowsToReplace(int first, int last) const;
+    // Clears a search hit that is shown (every edit starts so).
+    void ClearHit();
+    // The edit that puts text (CR LF breaks) in place of the selection, or at the caret (the
+    // row padded with spaces up to a caret beyond its end); the caret goes after the text.
+    void ReplaceSelectionBy(std::string_view text);
+    // The character codes of Backspace (8), Tab (9), Enter (13) and the ignored control codes;
+    // false when the key is not the control's (Tab without WantTabs, Enter without
+    // WantReturns).
+    bool KeyPress(int code, bool shift);
+    // The movement keys with Shift extending the selection; false for other keys.
+    bool MovementKey(int key, bool shift, bool control);
+    // Character input of a key's text (code page 932): its printable characters in one edit.
+    // False when it held none.
+    bool TypeText(std::string_view bytes);
+    // Selects the characters of the caret row from start (relative to the caret) on, as the
+    // input method counts them (UTF-16 units).
+    void SelectAroundCaret(int start, int length);
+    int EnterIndent(int row, int first) const;
+    std::string IndentText(int width) const;
+    void JoinWithPreviousRow();
+    // Backspace's unindent: the column it goes back to, and the edit (true when it applied).
+    int UnIndentColumn(int row) const;
+    bool UnIndent();
+    // Bytes of the character at byte index of text; the byte index where the character
+    // before column col starts (tab padding and trail bytes go back to their character).
+    int CharLength(std::string_view text, int index) const;
+    int CharStartBefore(std::string_view text, int col) const;
+    // The row that holds a character offset, and the byte index in it (TEditorRequests.cpp).
+    int RowOfOffset(int offset, int& index) const;
     int swallowCount_ = 0;
 
 private:

@@ -94,11 +94,15 @@ void TEditorPopupMenu::SetShortcutsActive(bool active) {
 }
 
 bool TEditorPopupMenu::eventFilter(QObject* watched, QEvent* event) {
-    // A key with Control may be one of the shortcuts: the states must be current when the
-    // shortcut map looks at them, which it does right after this event.
-    if (shortcutsActive_ && watched == editor_ && event->type() == QEvent::ShortcutOverride &&
-        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier))
-        PopupHandler();
+    // A key with Control may be one of the shortcuts. The shortcut map looks at the items right
+    // after this event, so they are made current here: attached while this is the editor's
+    // pop-up menu, with the states of now.
+    if (watched == editor_ && event->type() == QEvent::ShortcutOverride &&
+        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier)) {
+        SetShortcutsActive(editor_->PopupMenu() == this);
+        if (shortcutsActive_)
+            PopupHandler();
+    }
     return QMenu::eventFilter(watched, event);
 }
 

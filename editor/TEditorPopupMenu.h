@@ -11,10 +11,10 @@ namespace kes {
 class TEditor;
 
 // The editor's own pop-up menu: row marks, undo and redo, the clipboard, select all and the
-// box selection mode. Its shortcut keys act only while it is its editor's pop-up menu (the
-// editor switches them with SetShortcutsActive), so a menu that an application puts in its
-// place owns those keys alone. The items' states are set each time the menu opens and
-// before one of its shortcut keys is tried, so a key never acts on a stale state.
+// box selection mode. Its shortcut keys act only while it is its editor's pop-up menu, so a
+// menu that an application puts in its place owns those keys alone. The items' states are
+// set each time the menu opens and before one of its shortcut keys is tried, so a key never
+// acts on a stale state.
 class TEditorPopupMenu : public QMenu {
     Q_OBJECT
 
@@ -24,10 +24,6 @@ public:
     explicit TEditorPopupMenu(TEditor* editor);
 
     TEditor* Editor() const { return editor_; }
-    // Adds the items with shortcut keys to the editor (the keys then act while it has the
-    // focus) or takes them away.
-    void SetShortcutsActive(bool active);
-    bool ShortcutsActive() const { return shortcutsActive_; }
 
 protected:
     virtual void MarkSetClick(int mark);
@@ -48,6 +44,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Adds the items with shortcut keys to the editor (the keys then act while it has the
+    // focus) or takes them away.
+    void SetShortcutsActive(bool active);
     QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
                      void (TEditorPopupMenu::*click)());
     QMenu* AddMarkMenu(const QString& caption, std::array<QAction*, MarkCount>& items,
