@@ -1,4 +1,5 @@
 #include "editor/TEditor.h"
+#include "editor/TEditorPopupMenu.h"
 
 #include "fountain/TFountain.h"
 #include "fountain/TFountainParser.h"
@@ -134,7 +135,7 @@ std::unique_ptr<TEditorSpeed> TEditor::CreateSpeed() {
     return std::make_unique<TEditorSpeed>();
 }
 QMenu* TEditor::CreatePopupMenu() {
-    return nullptr;
+    return new TEditorPopupMenu(this);
 }
 std::unique_ptr<TEditorScreen> TEditor::CreateScreen() {
     return std::make_unique<TEditorScreen>(*this);
