@@ -2,6 +2,7 @@
 
 #include "editor/TEditorResources.h"
 #include "textmodel/TEditorScreenStrings.h"
+#include "toolkit/gui/QtColor.h"
 #include "toolkit/gui/TBitmap.h"
 #include "toolkit/gui/TImageList.h"
 
@@ -61,6 +62,25 @@ void DrawNumber(TBitmap& target, TBitmap& glyphs, int x, int number, int cellWid
             Rect(x, 0, x + width, cellHeight), *glyphs.Canvas(),
             Rect(digit * cellWidth, 0, digit * cellWidth + width, cellHeight));
         x += width + 1;
+    }
+}
+
+// Draws picture `index` of `list` at (x, y), only the part inside cell: a picture wider than
+// its place in the bar or taller than a row would otherwise reach into the left bar or the
+// next row, which are painted on their own.
+void DrawMarkPicture(TCanvas* canvas, const TImageList& list, int index, int x, int y,
+                     const TRect& cell) {
+    if (index < 0 || index >= list.Count())
+        return;
+    const QImage& picture = list.Image(index);
+    for (int row = std::max(0, cell.Top - y); row < std::min(picture.height(), cell.Bottom - y);
+         ++row) {
+        for (int col = std::max(0, cell.Left - x); col < std::min(picture.width(), cell.Right - x);
+             ++col) {
+            QRgb pixel = picture.pixel(col, row);
+            if (qAlpha(pixel) != 0)
+                canvas->SetPixel(x + col, y + row, FromQColor(QColor(pixel)));
+        }
     }
 }
 
@@ -360,7 +380,8 @@ void TEditor::PaintImagebar(int first, int last) {
     const int count = ListCount();
     for (int row = first; row <= last; ++row) {
         const int top = RowTop(row);
-        canvas->FillRect(Rect(0, top, imagebarWidth_, top + rowHeight_), bk);
+        const TRect cell = Rect(0, top, imagebarWidth_, top + rowHeight_);
+        canvas->FillRect(cell, bk);
         if (row >= count)
             continue;
         const TRowMarks marks = ListRowMarks(row);
@@ -371,7 +392,7 @@ void TEditor::PaintImagebar(int first, int last) {
             if (marks & (1u << n)) {
                 const TImageList& list =
                     imageDigits_ && imageDigits_->Count() > n ? *imageDigits_ : BuiltInDigitMarks();
-                list.Draw(canvas, x, top + 2, n);
+                DrawMarkPicture(canvas, list, n, x, top + 2, cell);
                 break;
             }
         }
@@ -380,7 +401,7 @@ void TEditor::PaintImagebar(int first, int last) {
                 const TImageList& list = imageMarks_ && imageMarks_->Count() > m - 10
                                              ? *imageMarks_
                                              : BuiltInPictureMarks();
-                list.Draw(canvas, x + imagebar_->DigitWidth(), top + 2, m - 10);
+                DrawMarkPicture(canvas, list, m - 10, x + imagebar_->DigitWidth(), top + 2, cell);
                 break;
             }
         }

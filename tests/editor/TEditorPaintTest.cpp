@@ -382,5 +382,45 @@ TEST(TEditorPaint, CaretRowUnderlineFollowsTheCaret) {
     EXPECT_EQ(shot.width() - left, underlined(shot, 2));
 }
 
+TEST(TEditorPaint, RepaintAfterEditsMatchesAFullPaint) {
+    struct Edit {
+        int row, count;
+        std::string text;
+        const char* what;
+    };
+    const std::string longLine = std::string(30, 'w') + kA + std::string(20, 'v');
+    for (bool wrapped : {false, true}) {
+        SCOPED_TRACE(wrapped ? "line numbers, word wrap, scrolled" : "row numbers");
+        auto editor = MakeJapaneseEditor(400, 300, test::NumberedLines(30));
+        editor->Leftbar()->SetVisible(true);
+        editor->Marks()->RetMark()->SetVisible(true);
+        editor->Marks()->WrapMark()->SetVisible(true);
+        editor->PutRowMark(6, 2);
+        editor->PutRowMark(9, 11);
+        if (wrapped) {
+            editor->WrapOption()->SetWrapByte(20);
+            editor->SetWordWrap(true);
+            editor->Leftbar()->SetShowNumberMode(nmLine);
+            editor->SetTopRow(3);
+        }
+        for (const Edit& edit :
+             {Edit{5, 1, "changed " + kA + "\r\n", "a row replaced"},
+              Edit{4, 0, "new a\r\n" + longLine + "\r\n", "rows inserted"},
+              Edit{6, 3, "", "rows deleted"}, Edit{5, 1, longLine + "\r\n", "a row grows"},
+              Edit{0, 30, "short\r\n", "most rows deleted"}}) {
+            SCOPED_TRACE(edit.what);
+            editor->ScreenStrings().UpdateRows(edit.row, edit.count, edit.text);
+            QImage incremental = Shot(*editor);
+            editor->PaintNow(editor->ClientRect());
+            QImage full = Shot(*editor);
+            int differing = 0;
+            for (int y = 0; y < full.height(); ++y)
+                for (int x = 0; x < full.width(); ++x)
+                    differing += incremental.pixel(x, y) != full.pixel(x, y) ? 1 : 0;
+            EXPECT_EQ(0, differing);
+        }
+    }
+}
+
 } // namespace
 } // namespace kes
