@@ -814,7 +814,7 @@ void TEditor::MoveWordRight() {
     if (r >= count)
         return;
     if (c >= RowWidth(r)) {
-        if (r + 1 >= list_->MaxRow() && list_->RowAttributes(r) == raTextEnd)
+        if (list_->RowAttributes(r) == raTextEnd) // the last row: nothing follows
             return;
         ++r;
         c = -1;

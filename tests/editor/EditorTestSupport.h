@@ -12,10 +12,12 @@
 
 namespace kes::test {
 
-// A TEditor of width x height pixels, shown, with the keyboard focus, holding text (set
-// through Lines, so it is wrapped and parsed like a loaded text). The caret is at (0, 0).
-inline std::unique_ptr<TEditor> MakeShownEditor(int width, int height, std::string_view text = {}) {
-    auto editor = std::make_unique<TEditor>();
+// An editor (TEditor or a test's descendant) of width x height pixels, shown, with the
+// keyboard focus, holding text (set through Lines, so it is wrapped and parsed like a loaded
+// text). The caret is at (0, 0).
+template <class Editor = TEditor>
+std::unique_ptr<Editor> MakeShownEditor(int width, int height, std::string_view text = {}) {
+    auto editor = std::make_unique<Editor>();
     editor->resize(width, height);
     editor->show();
     QApplication::setActiveWindow(editor.get());
