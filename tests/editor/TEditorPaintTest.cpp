@@ -263,6 +263,23 @@ TEST(TEditorPaint, RulerTicksNumbersAndCaretMark) {
     shot = Shot(*editor);
     EXPECT_GT(marked(shot, 4), cell / 2);
     EXPECT_LT(marked(shot, 0), cell / 2);
+    // Scrolled sideways, the ticks and numbers stay with their columns.
+    editor->SetTopCol(13);
+    shot = Shot(*editor);
+    EXPECT_EQ(clBlack, At(shot, editor->ColLeft(20), 0));
+    EXPECT_EQ(clSilver, At(shot, editor->ColLeft(25), 2));
+    EXPECT_EQ(clBlack, At(shot, editor->ColLeft(25), 3));
+    EXPECT_EQ(clSilver, At(shot, editor->ColLeft(23), 5));
+    EXPECT_GT(Count(shot, editor->ColLeft(20) + 1, 0, editor->ColLeft(20) + 11, 9, clBlack), 4);
+    // The ruler ends with the number 1000: no ticks right of it.
+    editor->SetTopCol(TEditor::MaxCol);
+    shot = Shot(*editor);
+    const int end = editor->ColLeft(TEditor::MaxCol);
+    ASSERT_LT(end + 4 * w, shot.width());
+    EXPECT_EQ(clBlack, At(shot, end, 0));
+    EXPECT_GT(Count(shot, end + 1, 0, end + 20, 9, clBlack), 10) << "1000";
+    EXPECT_EQ(Count(shot, end + 21, 0, shot.width(), 9, clBlack), 0);
+    EXPECT_EQ(clWhite, At(shot, shot.width() - 1, 9));
 }
 
 TEST(TEditorPaint, LeftbarDigitsWithZeroLead) {
@@ -419,6 +436,37 @@ TEST(TEditorPaint, RepaintAfterEditsMatchesAFullPaint) {
                     differing += incremental.pixel(x, y) != full.pixel(x, y) ? 1 : 0;
             EXPECT_EQ(0, differing);
         }
+    }
+}
+
+TEST(TEditorPaint, ScrollingMatchesAFullPaint) {
+    std::string text;
+    for (int i = 0; i < 40; ++i)
+        text += std::string(i % 7, ' ') + "x" + kA + kA + std::to_string(i) + std::string(60, 'm') +
+                kA + "\r\n";
+    auto editor = MakeJapaneseEditor(400, 300, text);
+    editor->Ruler()->SetVisible(true);
+    editor->Leftbar()->SetVisible(true);
+    editor->Marks()->RetMark()->SetVisible(true);
+    editor->Marks()->Underline()->SetVisible(true);
+    editor->PutRowMark(5, 10);
+    struct Step {
+        int topRow, topCol;
+    };
+    for (const Step& step :
+         {Step{0, 3}, Step{0, 17}, Step{4, 17}, Step{4, 2}, Step{1, 0}, Step{30, 9}}) {
+        SCOPED_TRACE("top row " + std::to_string(step.topRow) + ", top column " +
+                     std::to_string(step.topCol));
+        editor->SetTopRow(step.topRow);
+        editor->SetTopCol(step.topCol);
+        QImage scrolled = Shot(*editor);
+        editor->PaintNow(editor->ClientRect());
+        QImage full = Shot(*editor);
+        int differing = 0;
+        for (int y = 0; y < full.height(); ++y)
+            for (int x = 0; x < full.width(); ++x)
+                differing += scrolled.pixel(x, y) != full.pixel(x, y) ? 1 : 0;
+        EXPECT_EQ(0, differing);
     }
 }
 
