@@ -1,6 +1,8 @@
 #include "EditingTestSupport.h"
 
+#include "editor/TEditorPopupMenu.h"
 #include "textmodel/TEditorWrapOption.h"
+#include "toolkit/gui/TClipboard.h"
 
 #include <gtest/gtest.h>
 
@@ -356,6 +358,145 @@ TEST_F(TEditorEditingTest, RequestsAnswerWithFullWidthOffsets) {
     EXPECT_EQ(e.GetText(), text);
     e.EmptyUndoBuffer();
     EXPECT_FALSE(e.CanRedo());
+}
+
+struct MenuItem {
+    QString caption;
+    QKeySequence shortcut;
+};
+
+std::vector<MenuItem> Items(const QMenu& menu) {
+    std::vector<MenuItem> items;
+    for (const QAction* action : menu.actions())
+        items.push_back({action->text(), action->shortcut()});
+    return items;
+}
+
+QAction* Item(const QMenu& menu, const char* caption) {
+    for (QAction* action : menu.actions())
+        if (action->text() == QString::fromUtf8(caption))
+            return action;
+    return nullptr;
+}
+
+TEST_F(TEditorEditingTest, PopupMenuHasTheItemsInOrderWithTheirKeys) {
+    TEditor& e = Make("abc");
+    auto* menu = qobject_cast<TEditorPopupMenu*>(e.PopupMenu());
+    ASSERT_NE(menu, nullptr);
+    const std::vector<std::pair<const char*, QKeySequence>> expected = {
+        {"マーク設定", {}},
+        {"マークジャンプ", {}},
+        {"", {}},
+        {"元に戻す(&U)", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"やり直し(&R)", QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {"", {}},
+        {"切り取り(&T)", QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {"コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {"貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {"Box貼り付け(&B)", QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {"削除(&D)", {}},
+        {"", {}},
+        {"すべて選択(&A)", {}},
+        {"", {}},
+        {"Box選択モード(&K)", QKeySequence(Qt::CTRL | Qt::Key_K)},
+    };
+    const std::vector<MenuItem> items = Items(*menu);
+    ASSERT_EQ(items.size(), expected.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].caption, QString::fromUtf8(expected[i].first)) << i;
+        EXPECT_EQ(items[i].shortcut, expected[i].second) << i;
+    }
+    for (int set = 0; set < 2; ++set) {
+        const QMenu* marks = menu->actions()[set]->menu();
+        ASSERT_NE(marks, nullptr);
+        const std::vector<MenuItem> digits = Items(*marks);
+        ASSERT_EQ(digits.size(), 10u);
+        const Qt::KeyboardModifiers modifiers =
+            set == 0 ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier;
+        for (int n = 0; n < 10; ++n) {
+            EXPECT_EQ(digits[static_cast<size_t>(n)].caption, QString::number(n));
+            EXPECT_EQ(digits[static_cast<size_t>(n)].shortcut,
+                      QKeySequence(modifiers | static_cast<Qt::Key>(Qt::Key_0 + n)));
+        }
+    }
+}
+
+TEST_F(TEditorEditingTest, PopupMenuStatesFollowTheEditorWhenItOpens) {
+    TEditor& e = Make("abc\r\ndef");
+    QMenu* menu = e.PopupMenu();
+    QAction* undo = Item(*menu, "元に戻す(&U)");
+    QAction* cut = Item(*menu, "切り取り(&T)");
+    QAction* copy = Item(*menu, "コピー(&C)");
+    QAction* paste = Item(*menu, "貼り付け(&P)");
+    QAction* selectAll = Item(*menu, "すべて選択(&A)");
+    QAction* boxMode = Item(*menu, "Box選択モード(&K)");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(selectAll->isEnabled());
+    EXPECT_TRUE(boxMode->isEnabled());
+
+    TClipboard::SetText("x");
+    Key(e, Qt::Key_Z);
+    e.SetSelection(0, 2);
+    e.SetSelectionMode(smBox);
+    emit menu->aboutToShow();
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(cut->isEnabled());
+    EXPECT_TRUE(copy->isEnabled());
+    EXPECT_TRUE(paste->isEnabled());
+    EXPECT_TRUE(selectAll->isEnabled());
+    EXPECT_TRUE(boxMode->isChecked());
+
+    e.SetReadOnly(true);
+    emit menu->aboutToShow();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(cut->isEnabled());
+    EXPECT_TRUE(copy->isEnabled());
+    EXPECT_FALSE(paste->isEnabled());
+
+    // The mark items are checked for the marks in use anywhere in the text.
+    e.PutRowMark(1, 4);
+    emit menu->aboutToShow();
+    for (int set = 0; set < 2; ++set) {
+        const QMenu* marks = menu->actions()[set]->menu();
+        for (int n = 0; n < 10; ++n)
+            EXPECT_EQ(marks->actions()[n]->isChecked(), n == 4) << set << " " << n;
+    }
+}
+
+TEST_F(TEditorEditingTest, PopupMenuKeysActOnlyWhileItIsTheEditorsMenu) {
+    TEditor& e = Make("abc\r\ndef\r\nghi");
+    // Before the menu ever opened, the keys act on the editor's state of now.
+    Key(e, Qt::Key_X);
+    Key(e, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(e.GetText(), "abc\r\ndef\r\nghi");
+    Key(e, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(e.GetText(), "xabc\r\ndef\r\nghi");
+
+    e.SetRowCol(2, 1);
+    Key(e, Qt::Key_7, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(e.ListRowMarks(2), 1 << 7);
+    e.SetRowCol(0, 0);
+    Key(e, Qt::Key_7, Qt::ControlModifier);
+    EXPECT_EQ(e.Row(), 2);
+    Key(e, Qt::Key_7, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(e.ListRowMarks(2), 0);
+
+    Key(e, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(e.SelectionMode(), smBox);
+    e.SetSelectionMode(smLine);
+    Key(e, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(e.SelectionMode(), smBox);
+
+    QMenu other;
+    QMenu* own = e.PopupMenu();
+    e.SetPopupMenu(&other);
+    Key(e, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(e.GetText(), "xabc\r\ndef\r\nghi");
+    Key(e, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(e.SelectionMode(), smBox);
+    e.SetPopupMenu(own);
+    Key(e, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(e.GetText(), "abc\r\ndef\r\nghi");
 }
 
 } // namespace
