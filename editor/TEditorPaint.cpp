@@ -324,13 +324,18 @@ void TEditor::PaintRow(TFountainParser& parser, const TRect& rect, int row, cons
                     tokenFg = Either(colors->Color(), font_->Color());
                 }
             }
-            const bool differs = tokenBk != bk || tokenFg != fg || tokenStyle != style;
-            if (!transparent_ && !differs)
-                continue;
-            TRect cells =
+            const std::string_view bytes = std::string_view(text).substr(pos, end - pos);
+            const TRect cells =
                 Rect(std::max(tx, rect.Left), rect.Top, std::min(txEnd, rect.Right), rect.Bottom);
-            DrawTextRun(tx, y, cells, std::string_view(text).substr(pos, end - pos), tokenStyle,
-                        tokenFg, tokenBk, !transparent_ || tokenBk != bk);
+            if (transparent_) {
+                // Glyphs may lean out of their cells (italic), so they are clipped to the row;
+                // only a background of their own is kept to the token's cells.
+                if (tokenBk != bk)
+                    canvas->FillRect(cells, tokenBk);
+                DrawTextRun(tx, y, rect, bytes, tokenStyle, tokenFg, tokenBk, false);
+            } else if (tokenBk != bk || tokenFg != fg || tokenStyle != style) {
+                DrawTextRun(tx, y, cells, bytes, tokenStyle, tokenFg, tokenBk, true);
+            }
         }
     }
 
