@@ -57,9 +57,9 @@ bool TFountainParser::LineEndIsFixed(int first, int last, const TRowAttributeStr
 // Walks up from row's line. Every line starts in the text's start state with some bracket
 // index, so a line whose end state is the same for every bracket index it may start with
 // fixes the state of the line after it. A line in which no bracket's left or right text
-// occurs cannot fix it, and is passed by a byte search alone. When the walk reaches `start`
-// instead, the lines passed still decide it if none of them holds a left bracket and the line
-// of `start` ends outside any bracket: they then all stay outside.
+// occurs carries an open bracket on, so it is passed by a byte search alone. When the walk
+// reaches `start` instead, the lines passed still decide it if none of them holds a left
+// bracket and the line of `start` ends outside any bracket: they then all stay outside.
 bool TFountainParser::AdvanceParseStart(int row, const TRowAttributeStringList& rows, int& start,
                                         TRowAttributeData& data) {
     if (!OnlyBracketsCrossLines() || row < 0 || row >= rows.Count())
