@@ -23,6 +23,7 @@ TMainForm::TMainForm(QWidget* parent)
     setGeometry(222, 267, 496, 378);
     setCentralWidget(editor_);
     ConfigureEditor();
+    SetMailColors(false);
     editor_->setFocus();
 }
 
@@ -105,6 +106,23 @@ void TMainForm::ConfigureEditor() {
     speed->SetPageVerticalRange(2);
     speed->SetPageVerticalRangeAc(2);
     speed->SetInitBracketsFull(false);
+}
+
+// The text colours of the post scheme, as a fresh settings file gives them: quotation lines
+// take the level colours only with quoteMarkup, else the editor font's colour. Backgrounds
+// and styles keep the scheme's own values.
+void TMainForm::SetMailColors(bool quoteMarkup) {
+    TMailFountain& f = *mailFountain_;
+    f.Mail()->SetColor(clLime);
+    f.Url()->SetColor(clBlue);
+    f.Reserve()->SetColor(clFuchsia);
+    f.PlatformDependent()->SetColor(clRed);
+    f.Kana()->SetColor(f.PlatformDependent()->Color());
+    TColor text = editor_->Font()->Color();
+    f.Quotation1()->SetColor(quoteMarkup ? clBlue : text);
+    f.Quotation2()->SetColor(quoteMarkup ? clGreen : text);
+    f.Quotation3()->SetColor(quoteMarkup ? clMaroon : text);
+    f.Quotation4()->SetColor(quoteMarkup ? clOlive : text);
 }
 
 } // namespace kes

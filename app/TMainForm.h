@@ -20,6 +20,7 @@ public:
 
     TEditor* Editor() const { return editor_; }
     TMailFountain* MailFountain() const { return mailFountain_.get(); }
+    void SetMailColors(bool quoteMarkup);
 
 private:
     void ConfigureEditor();

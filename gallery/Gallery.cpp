@@ -54,7 +54,11 @@ void ShowMarks(TEditor& editor) {
 
 std::vector<Scene> Scenes() {
     return {
-        {"post-mail-colours", [](TMainForm& form) { SetText(*form.Editor(), PostText); }},
+        {"post-mail-colours",
+         [](TMainForm& form) {
+             form.SetMailColors(true);
+             SetText(*form.Editor(), PostText);
+         }},
         {"word-wrap-marks",
          [](TMainForm& form) {
              TEditor& e = *form.Editor();
