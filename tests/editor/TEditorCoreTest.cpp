@@ -7,6 +7,9 @@
 #include "toolkit/gui/TFont.h"
 
 #include <QApplication>
+#include <QImage>
+
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -424,6 +427,39 @@ TEST(TEditorCoreTest, TheEditorListensToTheFountainItShows) {
     words.Add("begin");
     editor->SetReserveWordList(&words);
     EXPECT_EQ(editor->View()->Fountain()->ReserveWordList()->GetCount(), 1);
+}
+
+// The surface after painting only what changed, then after painting everything.
+std::pair<QImage, QImage> IncrementalAndFullPaint(TEditor& editor) {
+    editor.UpdateNow();
+    QImage incremental = editor.Surface().copy();
+    editor.Invalidate();
+    editor.UpdateNow();
+    return {incremental, editor.Surface().copy()};
+}
+
+TEST(TEditorCoreTest, ScrollingMovesPixelsAsAFullPaintWouldDrawThem) {
+    auto editor = MakeShownEditor(400, 300, NumberedLines(120));
+    editor->Leftbar()->SetVisible(true);
+    editor->Ruler()->SetVisible(true);
+    editor->PutRowMark(12, 1);
+    editor->UpdateNow();
+    const QImage atStart = editor->Surface().copy();
+    ASSERT_FALSE(atStart.isNull());
+    for (int top : {5, 3, 40, 39, 120, 0}) {
+        SCOPED_TRACE(top);
+        editor->SetTopRow(top);
+        auto [incremental, full] = IncrementalAndFullPaint(*editor);
+        EXPECT_TRUE(incremental == full);
+        EXPECT_EQ(atStart == full, editor->TopRow() == 0);
+    }
+    editor->Lines()->SetTextStr(std::string(300, 'h') + "\r\n" + std::string(200, 'k'));
+    for (int left : {7, 2, 100, 0}) {
+        SCOPED_TRACE(left);
+        editor->SetTopCol(left);
+        auto [incremental, full] = IncrementalAndFullPaint(*editor);
+        EXPECT_TRUE(incremental == full);
+    }
 }
 
 } // namespace

@@ -3,7 +3,11 @@
 #include "textmodel/TEditorScreenStrings.h"
 #include "textmodel/TEditorWrapOption.h"
 
+#include <QImage>
+
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace kes {
 namespace {
@@ -258,6 +262,41 @@ TEST(TEditorSelectionTest, DragNeedsAStreamSelectionThatMayMove) {
     EXPECT_FALSE(editor->CanSelDrag());
     EXPECT_TRUE(editor->Selected()); // the mode change keeps the selection
     EXPECT_EQ(editor->SelText(), "ab");
+}
+
+// After every step of a selection the cells painted so far equal a full paint.
+TEST(TEditorSelectionTest, RepaintingTheChangeLeavesNoStaleCell) {
+    for (TEditorSelectionMode mode : {smLine, smBox}) {
+        SCOPED_TRACE(mode == smBox ? "box" : "stream");
+        auto editor =
+            MakeShownEditor(400, 300, "abcdefgh\r\nij\x82\xa0klmn\r\nopq\r\n\trstuvw\r\nxyz");
+        editor->SetSelectionMode(mode);
+        editor->SetRowCol(3, 9);
+        editor->UpdateNow();
+        const QImage unselected = editor->Surface().copy();
+        ASSERT_FALSE(unselected.isNull());
+        editor->StartSelection();
+        const std::pair<int, int> steps[] = {{3, 11}, {4, 2}, {1, 4}, {0, 6}, {2, 1},
+                                             {4, 3},  {4, 1}, {2, 2}, {1, 6}};
+        for (auto [row, col] : steps) {
+            SCOPED_TRACE(testing::Message() << row << "," << col);
+            editor->SetRowCol(row, col);
+            editor->ExtendSelection();
+            editor->UpdateNow();
+            const QImage incremental = editor->Surface().copy();
+            editor->Invalidate();
+            editor->UpdateNow();
+            EXPECT_TRUE(incremental == editor->Surface());
+        }
+        EXPECT_FALSE(unselected == editor->Surface()); // the selection shows
+        editor->CleanSelection();
+        editor->UpdateNow();
+        const QImage cleared = editor->Surface().copy();
+        EXPECT_TRUE(cleared == unselected);
+        editor->Invalidate();
+        editor->UpdateNow();
+        EXPECT_TRUE(cleared == editor->Surface());
+    }
 }
 
 } // namespace
