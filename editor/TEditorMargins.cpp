@@ -297,7 +297,7 @@ void TEditor::EraseRulerMark(int col) {
 }
 
 void TEditor::CopyRulerCell(int col, TBitmap& source) {
-    if (!ruler_->Visible() || col < topCol_ || !Showing())
+    if (!ruler_->Visible() || col < topCol_)
         return;
     const int g = ruler_->GaugeRange();
     if (rulerNumbersBase_ != g * (topCol_ / g))
@@ -308,6 +308,10 @@ void TEditor::CopyRulerCell(int col, TBitmap& source) {
     const int height = rulerHeight_ - (ruler_->Edge() ? 2 : 1);
     const int sourceX = (col - rulerNumbersBase_) * colWidth_ + 1;
     TRect cell = Rect(x, 0, x + colWidth_ - 1, height);
+    if (!Showing()) {
+        InvalidateRect(cell);
+        return;
+    }
     Canvas()->CopyRect(cell, *source.Canvas(), Rect(sourceX, 0, sourceX + colWidth_ - 1, height));
     RefreshScreen(cell);
 }

@@ -135,8 +135,12 @@ void TEditor::RefreshScreen(const TRect& rect) {
 // ---- Paint ---------------------------------------------------------------------------------
 
 void TEditor::Paint(const TRect& clip) {
-    if (!Showing())
+    // A hidden control draws nothing, but what it was asked to paint stays due, so that it
+    // is right when it shows again.
+    if (!Showing()) {
+        InvalidateRect(clip);
         return;
+    }
     const TRect client = ClientRect();
     const TRect r = Intersect(clip, client);
     if (r.IsEmpty())
@@ -465,10 +469,15 @@ void TEditor::EraseUnderline(int row) {
 
 void TEditor::DrawUnderlineIn(int row, TColor color) {
     int y = UnderlinePos(row);
-    if (y < 0 || !Showing())
+    if (y < 0)
         return;
+    const TRect line = Rect(leftMargin_, y, ClientWidth(), y + 1);
+    if (!Showing()) {
+        InvalidateRect(line);
+        return;
+    }
     Canvas()->Line(leftMargin_, y, ClientWidth(), y, color);
-    RefreshScreen(Rect(leftMargin_, y, ClientWidth(), y + 1));
+    RefreshScreen(line);
 }
 
 void TEditor::BeginUnderlineUpdate() {

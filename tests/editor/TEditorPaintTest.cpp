@@ -470,5 +470,22 @@ TEST(TEditorPaint, ScrollingMatchesAFullPaint) {
     }
 }
 
+TEST(TEditorPaint, ChangesWhileHiddenShowWhenShownAgain) {
+    auto editor = MakeJapaneseEditor(400, 300, test::NumberedLines(20));
+    editor->Ruler()->SetVisible(true);
+    editor->Marks()->Underline()->SetVisible(true);
+    QImage before = Shot(*editor);
+    editor->hide();
+    QApplication::processEvents();
+    editor->ScreenStrings().UpdateRows(2, 3, "hidden " + kA + "\r\n");
+    editor->SetRowCol(6, 3);
+    editor->show();
+    QImage shown = Shot(*editor);
+    editor->PaintNow(editor->ClientRect());
+    QImage full = Shot(*editor);
+    EXPECT_NE(before, full);
+    EXPECT_EQ(full, shown);
+}
+
 } // namespace
 } // namespace kes
