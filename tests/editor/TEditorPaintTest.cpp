@@ -185,27 +185,36 @@ TEST(TEditorPaint, RowEndMarksAtTheirPixels) {
 }
 
 TEST(TEditorPaint, LongRowShowsTheHideMarkAtColumn1000) {
-    auto editor = MakeJapaneseEditor(500, 120, std::string(1200, 'q') + "\r\nz");
-    editor->Marks()->RetMark()->SetColor(clRed);
-    editor->Marks()->RetMark()->SetVisible(true);
-    editor->Marks()->HideMark()->SetColor(clBlue);
-    editor->Marks()->HideMark()->SetVisible(true);
-    editor->SetTopCol(TEditor::MaxCol);
-    const int w = editor->ColWidth();
-    const int h = editor->FontHeight();
-    const int x = editor->ColLeft(TEditor::MaxCol);
-    ASSERT_LT(x + w, editor->ClientWidth()) << "column 1000 is in view";
-    const int m = editor->RowTop(0) + h / 2;
-    const int e = std::max(2, w * 3 / 5);
-    QImage shot = Shot(*editor);
-    EXPECT_EQ(clBlue, At(shot, x + w - e, m - e));
-    EXPECT_EQ(clBlue, At(shot, x + w, m));
-    EXPECT_EQ(Count(shot, 0, editor->RowTop(0), shot.width(), editor->RowTop(0) + h, clRed), 0);
-    // Text stops at column 1000.
-    EXPECT_GT(Ink(shot, editor->ColLeft(999), editor->RowTop(0), x, editor->RowTop(0) + h, clWhite),
-              0);
-    EXPECT_EQ(Ink(shot, x + w + 2, editor->RowTop(0), shot.width(), editor->RowTop(0) + h, clWhite),
-              0);
+    struct Case {
+        std::string row;
+        int end; // where the drawn text stops and the mark stands
+        const char* what;
+    };
+    for (const Case& c : {Case{std::string(1200, 'q'), TEditor::MaxCol, "single-byte"},
+                          Case{std::string(999, 'q') + kA + std::string(200, 'q'),
+                               TEditor::MaxCol + 1, "a double-byte character on column 1000"}}) {
+        SCOPED_TRACE(c.what);
+        auto editor = MakeJapaneseEditor(500, 120, c.row + "\r\nz");
+        editor->Marks()->RetMark()->SetColor(clRed);
+        editor->Marks()->RetMark()->SetVisible(true);
+        editor->Marks()->HideMark()->SetColor(clBlue);
+        editor->Marks()->HideMark()->SetVisible(true);
+        editor->SetTopCol(TEditor::MaxCol);
+        const int w = editor->ColWidth();
+        const int h = editor->FontHeight();
+        const int x = editor->ColLeft(c.end);
+        ASSERT_LT(x + w, editor->ClientWidth()) << "the row's end is in view";
+        const int y = editor->RowTop(0);
+        const int m = y + h / 2;
+        const int e = std::max(2, w * 3 / 5);
+        QImage shot = Shot(*editor);
+        EXPECT_EQ(clBlue, At(shot, x + w - e, m - e));
+        EXPECT_EQ(clBlue, At(shot, x + w, m));
+        EXPECT_EQ(Count(shot, 0, y, shot.width(), y + h, clRed), 0) << "no return mark";
+        // Text stops where the mark stands.
+        EXPECT_GT(Ink(shot, editor->ColLeft(c.end - 1), y, x, y + h, clWhite), 0);
+        EXPECT_EQ(Ink(shot, x + w + 2, y, shot.width(), y + h, clWhite), 0);
+    }
 }
 
 TEST(TEditorPaint, EofMarkWhereTheTextEnds) {
