@@ -496,5 +496,19 @@ TEST(TEditorPaint, ChangesWhileHiddenShowWhenShownAgain) {
     EXPECT_EQ(full, shown);
 }
 
+TEST(TEditorPaint, UnderlinedTokensGetADottedLine) {
+    auto editor = MakeJapaneseEditor(400, 120, "ab 123 cd");
+    editor->View()->Colors()->Int()->SetColor(clRed);
+    editor->View()->Colors()->Int()->SetStyle(fsUnderline);
+    QImage shot = Shot(*editor);
+    const int y = editor->RowTop(0) + editor->FontHeight() - 2;
+    const int from = editor->ColLeft(3);
+    const int to = editor->ColLeft(6);
+    for (int x = from; x < to; ++x)
+        EXPECT_EQ((x - from) % 2 == 0 ? clRed : clWhite, At(shot, x, y)) << "x " << x;
+    EXPECT_EQ(Count(shot, editor->ColLeft(0), y, from, y + 1, clRed), 0);
+    EXPECT_EQ(Count(shot, to, y, shot.width(), y + 1, clRed), 0);
+}
+
 } // namespace
 } // namespace kes
