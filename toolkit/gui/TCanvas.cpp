@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -45,9 +46,17 @@ void TCanvas::FillRect(const TRect& rect, TColor color) {
         return;
     }
     QRgb rgb = ToQColor(color).rgb();
-    for (int y = area.top(); y <= area.bottom(); ++y)
+    bool wholeWords =
+        image_->format() == QImage::Format_RGB32 || image_->format() == QImage::Format_ARGB32;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        if (wholeWords) {
+            QRgb* line = reinterpret_cast<QRgb*>(image_->scanLine(y));
+            std::fill_n(line + area.left(), area.width(), rgb);
+            continue;
+        }
         for (int x = area.left(); x <= area.right(); ++x)
             image_->setPixel(x, y, rgb);
+    }
 }
 
 void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect) {
@@ -87,6 +96,10 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& so
 
 void TCanvas::Line(int x1, int y1, int x2, int y2, TColor color) {
     if (x1 == x2 && y1 == y2)
+        return;
+    // A line wholly beside the image draws nothing (and need not be walked).
+    if (std::max(x1, x2) < 0 || std::min(x1, x2) >= image_->width() || std::max(y1, y2) < 0 ||
+        std::min(y1, y2) >= image_->height())
         return;
     // Straight lines are one fill; any other goes pixel by pixel (Bresenham), stopping just
     // before the end point.

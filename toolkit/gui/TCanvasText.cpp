@@ -58,6 +58,10 @@ void TCanvas::TextOut(int x, int y, const TRect& clip, std::string_view text, co
     if (area.isEmpty())
         return;
     Begin();
+    if (!painter_) {
+        End();
+        return;
+    }
     if (opaque)
         painter_->fillRect(area, ToQColor(brush));
     text = text.substr(0, std::min(text.size(), kMaxRunBytes));
