@@ -505,11 +505,26 @@ int TEditor::RowStart(int row) const {
     return list_->FirstRowOfLine(row);
 }
 
+template <class RowValue> int TEditor::SumBeforeRow(TRowWalk& walk, int row, RowValue value) const {
+    if (walk.version != list_->Version()) {
+        walk = TRowWalk{list_->Version(), 0, 0};
+    }
+    row = std::clamp(row, 0, ListCount());
+    // From the row asked last: reading near the previous place (the caret, the rows being
+    // painted) does not walk the whole text again.
+    for (; walk.row < row; ++walk.row)
+        walk.sum += value(walk.row);
+    for (; walk.row > row; --walk.row)
+        walk.sum -= value(walk.row - 1);
+    return walk.sum;
+}
+
 int TEditor::RowsLength(int fromRow, int toRow) const {
-    int length = 0;
-    for (int r = std::max(fromRow, 0); r < std::min(toRow, ListCount()); ++r)
-        length += RowLengthWithBreak(r);
-    return length;
+    if (toRow <= fromRow)
+        return 0;
+    auto length = [this](int r) { return RowLengthWithBreak(r); };
+    const int to = SumBeforeRow(offsetWalk_, toRow, length);
+    return to - SumBeforeRow(offsetWalk_, fromRow, length);
 }
 
 int TEditor::CharOffset(int fromRow, int toRow, int col) const {
@@ -551,11 +566,8 @@ int TEditor::LineOffset(int row, int col) const {
 int TEditor::LineNumber(int row) const {
     if (!WordWrap())
         return row;
-    int line = 0;
-    for (int r = 0; r < std::min(row, ListCount()); ++r)
-        if (list_->RowAttributes(r) == raLineEnd)
-            ++line;
-    return line;
+    return SumBeforeRow(lineWalk_, row,
+                        [this](int r) { return list_->RowAttributes(r) == raLineEnd ? 1 : 0; });
 }
 
 // ---- geometry
@@ -925,6 +937,8 @@ void TEditor::AttachScreenStrings(TEditor* editor) {
     list_->RemoveEditor(this);
     list_ = editor->list_;
     list_->AddEditor(this);
+    offsetWalk_ = TRowWalk{};
+    lineWalk_ = TRowWalk{};
     // The positions belonged to the other text.
     row_ = col_ = topRow_ = topCol_ = 0;
     colRemembered_ = false;

@@ -567,6 +567,16 @@ private:
     template <class Sink> void ForEachSelectedPiece(Sink sink) const;
     int RowSelectionRow(int row) const;
     bool LastRowWithoutBreak(int row) const;
+    // A sum over the rows before a row (offsets, line numbers), kept while the rows' version
+    // stays and walked on from the row asked last.
+    struct TRowWalk {
+        uint64_t version = UINT64_MAX;
+        int row = 0;
+        int sum = 0;
+    };
+    template <class RowValue> int SumBeforeRow(TRowWalk& walk, int row, RowValue value) const;
+    mutable TRowWalk offsetWalk_;
+    mutable TRowWalk lineWalk_;
 
     // Owned objects.
     std::unique_ptr<TEditorCaret> caret_;

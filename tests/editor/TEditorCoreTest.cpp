@@ -69,6 +69,28 @@ TEST(TEditorCoreTest, CharacterOffsetsCountBreaksAsTheRowsHoldThem) {
     editor->PlaceCaretAtOffset(1, 2); // 'x' of row 1
     EXPECT_EQ(editor->Row(), 1);
     EXPECT_EQ(editor->Col(), 2);
+
+    // Offsets follow an edit of the rows before them.
+    EXPECT_EQ(editor->CharOffset(0, 2, 1), 13);
+    editor->ScreenStrings().UpdateRows(0, 1, "abcdef\r\n");
+    EXPECT_EQ(editor->CharOffset(0, 2, 1), 16);
+    EXPECT_EQ(editor->CharOffset(0, 1, 0), 8);
+
+    // With word wrap, rows of one line have no break between them; line numbers and offsets
+    // in the line count across them.
+    editor->Lines()->SetTextStr(std::string(25, 'a') + "\r\nb\r\n" + std::string(45, 'c'));
+    editor->WrapOption()->SetWrapByte(20);
+    editor->SetWordWrap(true);
+    ASSERT_EQ(editor->ListCount(), 6);
+    EXPECT_EQ(editor->CharOffset(0, 2, 0), 25 + 2);
+    EXPECT_EQ(editor->LineNumber(5), 2);
+    EXPECT_EQ(editor->LineNumber(2), 1);
+    EXPECT_EQ(editor->LineNumber(1), 0);
+    EXPECT_EQ(editor->LineOffset(4, 3), 23);
+    EXPECT_EQ(editor->LineOffset(1, 99), 25);
+    EXPECT_EQ(editor->RowStart(5), 3);
+    editor->ScreenStrings().UpdateRows(2, 1, "b\r\nnew\r\n");
+    EXPECT_EQ(editor->LineNumber(6), 3);
 }
 
 TEST(TEditorCoreTest, KeepCaretReturnsToTheRememberedColumnUntilAHorizontalMove) {
