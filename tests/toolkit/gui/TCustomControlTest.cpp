@@ -1,6 +1,7 @@
 #include "toolkit/gui/TCustomControl.h"
 #include "textmodel/TEditorCursors.h"
 #include "toolkit/gui/QtColor.h"
+#include "toolkit/gui/TClipboard.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -181,6 +182,24 @@ TEST_F(TCustomControlTest, TabIsAKeyOfTheControlUnlessItLetsTheFocusMove) {
     QTest::mouseClick(control.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(control.Focused()) << "a click gives the focus";
     control.setParent(nullptr);
+}
+
+TEST_F(TCustomControlTest, KeyboardStateFollowsTheKeysHeld) {
+    control.setFocus();
+    EXPECT_FALSE(EscapeKeyDown());
+    QTest::keyPress(&control, Qt::Key_Escape);
+    EXPECT_TRUE(EscapeKeyDown());
+    QTest::keyRelease(&control, Qt::Key_Escape);
+    EXPECT_FALSE(EscapeKeyDown());
+    QTest::keyPress(&control, Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_TRUE(ShiftKeyDown());
+    EXPECT_FALSE(ControlKeyDown());
+    QTest::keyRelease(&control, Qt::Key_Shift);
+    QTest::keyPress(&control, Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_TRUE(ControlKeyDown());
+    QTest::keyRelease(&control, Qt::Key_Control);
+    EXPECT_FALSE(ControlKeyDown());
+    EXPECT_FALSE(ShiftKeyDown());
 }
 
 TEST_F(TCustomControlTest, CursorsByNumber) {
