@@ -445,6 +445,8 @@ protected:
     // byte; an underlined style gets a dotted line.
     void DrawTextRun(int x, int y, const TRect& clip, std::string_view run, TFontStyles style,
                      TColor color, TColor brush, bool opaque);
+    // A colour of the options, or fallback where it is clNone (not set).
+    static TColor ColorOr(TColor color, TColor fallback);
     // The selection's colours, or the hit's while a hit is shown.
     TFountainColor* SelectionColors() const;
     TColor SelectedMarkColor() const;

@@ -16,10 +16,6 @@ namespace kes {
 
 namespace {
 
-TColor Either(TColor color, TColor fallback) {
-    return color == clNone ? fallback : color;
-}
-
 // The ruler's digit font: ten glyphs seven pixels high, one string per pixel row, "#" inked.
 // Every glyph is 4 pixels wide but the "1", which is 2 pixels narrower.
 constexpr const char* DigitRows[10][7] = {
@@ -179,9 +175,9 @@ void TEditor::CreateRulerDigitGlyphs() {
 }
 
 void TEditor::ColorRulerDigitGlyphs() {
-    const TColor bk = Either(ruler_->BkColor(), color_);
-    const TColor fg = Either(ruler_->Color(), font_->Color());
-    const TColor mark = Either(ruler_->MarkColor(), font_->Color());
+    const TColor bk = ColorOr(ruler_->BkColor(), color_);
+    const TColor fg = ColorOr(ruler_->Color(), font_->Color());
+    const TColor mark = ColorOr(ruler_->MarkColor(), font_->Color());
     const int width = digitFont_->Width();
     const int height = digitFont_->Height();
     rulerDigits_->SetSize(width, height);
@@ -218,10 +214,10 @@ void TEditor::DrawRulerGauge() {
     const int height = rulerGauge_->Height();
     const int g = ruler_->GaugeRange();
     const int unit = g * colWidth_;
-    const TColor fg = Either(ruler_->Color(), font_->Color());
+    const TColor fg = ColorOr(ruler_->Color(), font_->Color());
     const int bottomLine = ruler_->Edge() ? height - 2 : height - 1;
     canvas->Begin();
-    canvas->FillRect(Rect(0, 0, width, height), Either(ruler_->BkColor(), color_));
+    canvas->FillRect(Rect(0, 0, width, height), ColorOr(ruler_->BkColor(), color_));
     for (int d = 0; d < g; ++d) {
         int from = d == 0 ? 0 : d == g / 2 ? 3 : 6;
         canvas->Line(d * colWidth_, from, d * colWidth_, bottomLine, fg);
@@ -242,8 +238,8 @@ void TEditor::DrawRulerNumbers() {
     const int width = rulerGauge_->Width();
     const int height = rulerGauge_->Height();
     const int bottomLine = ruler_->Edge() ? height - 2 : height - 1;
-    const TColor bk = Either(ruler_->BkColor(), color_);
-    const TColor mark = Either(ruler_->MarkColor(), font_->Color());
+    const TColor bk = ColorOr(ruler_->BkColor(), color_);
+    const TColor mark = ColorOr(ruler_->MarkColor(), font_->Color());
     rulerBitmap_->Assign(rulerGauge_.get());
     rulerMarkBitmap_->Assign(rulerGauge_.get());
     rulerMarkBitmap_->Canvas()->FillRect(Rect(0, 0, width, bottomLine), mark);
@@ -323,9 +319,9 @@ void TEditor::CreateLeftbarEdge() {
     leftbarEdge_->SetSize(2, height);
     const bool edge = leftbar_->Edge();
     leftbarEdge_->Canvas()->FillRect(Rect(0, 0, 1, height),
-                                     edge ? clWhite : Either(leftbar_->BkColor(), color_));
+                                     edge ? clWhite : ColorOr(leftbar_->BkColor(), color_));
     leftbarEdge_->Canvas()->FillRect(Rect(1, 0, 2, height),
-                                     edge ? clGray : Either(leftbar_->Color(), font_->Color()));
+                                     edge ? clGray : ColorOr(leftbar_->Color(), font_->Color()));
 }
 
 void TEditor::PaintLeftbar(int first, int last) {
@@ -335,8 +331,8 @@ void TEditor::PaintLeftbar(int first, int last) {
         CreateLeftbarEdge();
     TCanvas* canvas = Canvas();
     const int edgeX = imagebarWidth_ + leftbarWidth_ - 2;
-    const TColor bk = Either(leftbar_->BkColor(), color_);
-    const TColor fg = Either(leftbar_->Color(), font_->Color());
+    const TColor bk = ColorOr(leftbar_->BkColor(), color_);
+    const TColor fg = ColorOr(leftbar_->Color(), font_->Color());
     const int count = ListCount();
     const bool finalBreak = count > 0 && ListRow(count - 1) == raLineEnd;
     const bool lines = leftbar_->ShowNumberMode() == nmLine;
@@ -427,14 +423,14 @@ void TEditor::PaintMarginBackground() {
     if (leftbar_->Visible() && leftbar_->Edge()) {
         if (leftbarEdge_->Height() < height)
             CreateLeftbarEdge();
-        canvas->FillRect(Rect(0, 0, bars, height), Either(leftbar_->BkColor(), color_));
+        canvas->FillRect(Rect(0, 0, bars, height), ColorOr(leftbar_->BkColor(), color_));
         canvas->CopyRect(Rect(bars - 2, 0, bars, height), *leftbarEdge_->Canvas(),
                          Rect(0, 0, 2, height));
     }
     if (ruler_->Visible() && ruler_->Edge()) {
         if (rulerEdge_->Width() < width)
             CreateRulerEdge();
-        canvas->FillRect(Rect(0, 0, width, rulerHeight_ - 2), Either(ruler_->BkColor(), color_));
+        canvas->FillRect(Rect(0, 0, width, rulerHeight_ - 2), ColorOr(ruler_->BkColor(), color_));
         canvas->CopyRect(Rect(0, rulerHeight_ - 2, width, rulerHeight_), *rulerEdge_->Canvas(),
                          Rect(0, 0, width, 2));
     }

@@ -15,10 +15,6 @@ namespace kes {
 
 namespace {
 
-TColor Either(TColor color, TColor fallback) {
-    return color == clNone ? fallback : color;
-}
-
 TRect Intersect(const TRect& a, const TRect& b) {
     return Rect(std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
                 std::min(a.Bottom, b.Bottom));
@@ -73,6 +69,10 @@ void DrawHideAngle(TCanvas* canvas, int x, int y, int w, int h, TColor color) {
 }
 
 } // namespace
+
+TColor TEditor::ColorOr(TColor color, TColor fallback) {
+    return color == clNone ? fallback : color;
+}
 
 // ---- Repaint requests of the screen rows ---------------------------------------------------
 
@@ -286,8 +286,8 @@ void TEditor::PaintRow(TFountainParser& parser, const TRect& rect, int row, cons
     TColor fg = font_->Color();
     if (selected) {
         TFountainColor* colors = SelectionColors();
-        bk = Either(colors->BkColor(), font_->Color());
-        fg = Either(colors->Color(), color_);
+        bk = ColorOr(colors->BkColor(), font_->Color());
+        fg = ColorOr(colors->Color(), color_);
     }
 
     if (transparent_)
@@ -324,8 +324,8 @@ void TEditor::PaintRow(TFountainParser& parser, const TRect& rect, int row, cons
             if (TFountainColor* colors = parser.TokenColor()) {
                 tokenStyle = colors->Style();
                 if (!selected) {
-                    tokenBk = Either(colors->BkColor(), color_);
-                    tokenFg = Either(colors->Color(), font_->Color());
+                    tokenBk = ColorOr(colors->BkColor(), color_);
+                    tokenFg = ColorOr(colors->Color(), font_->Color());
                 }
             }
             const std::string_view bytes = std::string_view(text).substr(pos, end - pos);
@@ -410,13 +410,13 @@ void TEditor::DrawEofMark(int x, int y) {
     TRect clip =
         Rect(std::max(x, leftMargin_), std::max(y, topMargin_), x + 6 * colWidth_, y + fontHeight_);
     DrawTextRun(x, y, clip, "[EOF]", font_->Style(),
-                Either(marks_->EofMark()->Color(), font_->Color()), color_, true);
+                ColorOr(marks_->EofMark()->Color(), font_->Color()), color_, true);
 }
 
 void TEditor::DrawRetMark(int x, int y) {
     if (x >= leftMargin_)
         DrawReturnArrow(Canvas(), x, y, colWidth_, fontHeight_,
-                        Either(marks_->RetMark()->Color(), font_->Color()));
+                        ColorOr(marks_->RetMark()->Color(), font_->Color()));
 }
 
 void TEditor::DrawSelectedRetMark(int x, int y) {
@@ -427,7 +427,7 @@ void TEditor::DrawSelectedRetMark(int x, int y) {
 void TEditor::DrawWrapMark(int x, int y) {
     if (x >= leftMargin_)
         DrawWrapAngle(Canvas(), x, y, colWidth_, fontHeight_,
-                      Either(marks_->WrapMark()->Color(), font_->Color()));
+                      ColorOr(marks_->WrapMark()->Color(), font_->Color()));
 }
 
 void TEditor::DrawSelectedWrapMark(int x, int y) {
@@ -438,7 +438,7 @@ void TEditor::DrawSelectedWrapMark(int x, int y) {
 void TEditor::DrawHideMark(int x, int y) {
     if (x >= leftMargin_)
         DrawHideAngle(Canvas(), x, y, colWidth_, fontHeight_,
-                      Either(marks_->HideMark()->Color(), font_->Color()));
+                      ColorOr(marks_->HideMark()->Color(), font_->Color()));
 }
 
 void TEditor::DrawSelectedHideMark(int x, int y) {
@@ -447,7 +447,7 @@ void TEditor::DrawSelectedHideMark(int x, int y) {
 }
 
 TColor TEditor::SelectedMarkColor() const {
-    return Either(SelectionColors()->Color(), color_);
+    return ColorOr(SelectionColors()->Color(), color_);
 }
 
 // ---- The caret row's underline -------------------------------------------------------------
@@ -459,7 +459,7 @@ int TEditor::UnderlinePos(int row) const {
 
 void TEditor::DrawUnderline(int row) {
     if (marks_->Underline()->Visible())
-        DrawUnderlineIn(row, Either(marks_->Underline()->Color(), font_->Color()));
+        DrawUnderlineIn(row, ColorOr(marks_->Underline()->Color(), font_->Color()));
 }
 
 void TEditor::EraseUnderline(int row) {
