@@ -77,10 +77,9 @@ void TCanvas::TextOut(int x, int y, const TRect& clip, std::string_view text, co
     QList<quint32> glyphs =
         runFont.raw.isValid() ? runFont.raw.glyphIndexesForString(chars) : QList<quint32>();
 
-    painter_->save();
     painter_->setClipRect(area);
     painter_->setPen(ink);
-    painter_->setFont(runFont.font);
+    bool fontSet = false;
     QList<quint32> placedGlyphs;
     QList<QPointF> positions;
     size_t byte = 0;
@@ -94,10 +93,14 @@ void TCanvas::TextOut(int x, int y, const TRect& clip, std::string_view text, co
             // for a character.
             painter_->drawRect(cellX + 1, y + 2, std::max(width - 3, 0),
                                std::max(runFont.height - 5, 0));
-        } else if (i < glyphs.size() && glyphs[i] != 0) {
+        } else if (!c.isSpace() && i < glyphs.size() && glyphs[i] != 0) {
             placedGlyphs.append(glyphs[i]);
             positions.append(QPointF(cellX, baseline));
         } else if (!c.isSpace()) {
+            // A character the font has no glyph for: Qt's fallback fonts may have one.
+            if (!fontSet)
+                painter_->setFont(runFont.font);
+            fontSet = true;
             painter_->drawText(QPoint(cellX, baseline), QString(c));
         }
         byte += static_cast<size_t>(bytes);
@@ -114,7 +117,7 @@ void TCanvas::TextOut(int x, int y, const TRect& clip, std::string_view text, co
         painter_->fillRect(QRect(x, baseline - runFont.strikeOutPos, cellX - x, runFont.lineWidth),
                            ink);
     }
-    painter_->restore();
+    painter_->setClipping(false);
     End();
 }
 
