@@ -6,6 +6,7 @@
 #include "toolkit/gui/QtText.h"
 #include "toolkit/gui/TFont.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QImage>
@@ -32,8 +33,18 @@ struct RunFont {
     int lineWidth = 1;
 };
 
-const RunFont& RunFontOf(const QFont& font) {
+std::vector<RunFont>& RunFonts() {
     static std::vector<RunFont> cache;
+    return cache;
+}
+
+const RunFont& RunFontOf(const QFont& font) {
+    // The raw fonts belong to the application's font engines: they go with it.
+    [[maybe_unused]] static const bool releasedWithTheApplication = [] {
+        qAddPostRoutine([] { RunFonts().clear(); });
+        return true;
+    }();
+    std::vector<RunFont>& cache = RunFonts();
     for (const RunFont& entry : cache)
         if (entry.font == font)
             return entry;
