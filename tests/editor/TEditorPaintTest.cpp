@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 namespace kes {
 namespace {
@@ -508,6 +510,49 @@ TEST(TEditorPaint, UnderlinedTokensGetADottedLine) {
         EXPECT_EQ((x - from) % 2 == 0 ? clRed : clWhite, At(shot, x, y)) << "x " << x;
     EXPECT_EQ(Count(shot, editor->ColLeft(0), y, from, y + 1, clRed), 0);
     EXPECT_EQ(Count(shot, to, y, shot.width(), y + 1, clRed), 0);
+}
+
+// What OnDrawLine reported, row by row.
+struct DrawLineLog {
+    struct Call {
+        std::string lineStr;
+        int x, y;
+        bool selected;
+    };
+    std::map<int, std::vector<Call>> calls;
+    void OnDrawLine(TObject*, const std::string& lineStr, int x, int y, int index, const TRect&,
+                    bool selected) {
+        calls[index].push_back({lineStr, x, y, selected});
+    }
+};
+
+TEST(TEditorPaint, DrawLineEventGetsTheParsedTextOfEachPaintedPart) {
+    auto editor = MakeJapaneseEditor(400, 160, std::string(25, 'a') + "\tb\r\nxyz");
+    editor->WrapOption()->SetWrapByte(20);
+    editor->SetWordWrap(true);
+    ASSERT_EQ(raContinued, editor->ListRow(0));
+    editor->SetSelStart(1);
+    editor->SetSelLength(2);
+    DrawLineLog log;
+    editor->OnDrawLine = TDrawLineEvent::Of<&DrawLineLog::OnDrawLine>(&log);
+    editor->PaintNow(editor->ClientRect());
+    editor->OnDrawLine = {};
+    const std::string row1 = editor->ExpandTab(editor->ListString(1));
+    ASSERT_EQ(3u, log.calls[0].size()) << "normal, selected, normal";
+    EXPECT_FALSE(log.calls[0][0].selected);
+    EXPECT_TRUE(log.calls[0][1].selected);
+    EXPECT_FALSE(log.calls[0][2].selected);
+    for (const DrawLineLog::Call& call : log.calls[0]) {
+        EXPECT_EQ(std::string(20, 'a') + row1, call.lineStr) << "a wrapped row with its next";
+        EXPECT_EQ(editor->ColLeft(0), call.x);
+        EXPECT_EQ(editor->RowTop(0), call.y);
+    }
+    ASSERT_EQ(1u, log.calls[1].size());
+    EXPECT_EQ(row1, log.calls[1][0].lineStr) << "the tab expanded";
+    EXPECT_NE(std::string::npos, editor->ListString(1).find('\t'));
+    EXPECT_EQ(std::string::npos, row1.find('\t'));
+    EXPECT_EQ(1u, log.calls[2].size());
+    EXPECT_EQ(0u, log.calls.count(3)) << "rows beyond the text are not lines";
 }
 
 } // namespace
