@@ -603,9 +603,14 @@ void TEditor::UpdateScrollRanges() {
     maxTopRow_ = std::max(0, ListCount() + rowCount_ - 1);
     topRow_ = std::min(topRow_, maxTopRow_);
     topCol_ = std::min(topCol_, MaxTopCol());
-    // The bars move over exactly the values TopRow and TopCol accept.
-    SetVerticalScroll(0, std::max(rowCount_, maxTopRow_) - rowCount_ + 1, rowCount_, topRow_);
-    SetHorizontalScroll(0, MaxTopCol(), colCount_, topCol_);
+    UpdateScrollBars();
+}
+
+void TEditor::UpdateScrollBars() {
+    // Each range is the whole extent with a page in it: the vertical one up to the maximum top
+    // row, so its highest position is the row count.
+    SetVerticalScroll(0, std::max(rowCount_, maxTopRow_), rowCount_, topRow_);
+    SetHorizontalScroll(0, colCount_ / 2 + MaxCol, colCount_, topCol_);
 }
 
 int TEditor::MaxTopCol() const {
@@ -1021,7 +1026,7 @@ void TEditor::SetTopRow(int row) {
     topRow_ = t;
     const TRect area = Rect(0, topMargin_, ClientWidth(), ClientHeight());
     ScrollView(0, rows * rowHeight_, &area, nullptr);
-    SetVerticalScroll(0, std::max(rowCount_, maxTopRow_) - rowCount_ + 1, rowCount_, topRow_);
+    UpdateScrollBars();
     PlaceSystemCaret();
     PlaceImeWindowOrDefer();
     DoTopRowChange();
@@ -1043,7 +1048,7 @@ void TEditor::SetTopCol(int col) {
     topCol_ = t;
     const TRect area = Rect(leftMargin_, 0, ClientWidth(), ClientHeight());
     ScrollView(cols * colWidth_, 0, &area, nullptr);
-    SetHorizontalScroll(0, MaxTopCol(), colCount_, topCol_);
+    UpdateScrollBars();
     if (ruler)
         DrawRulerMark(col_);
     PlaceSystemCaret();

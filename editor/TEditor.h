@@ -549,6 +549,7 @@ private:
     // Text top/left, RowCount and ColCount from the measured font and bars.
     void MeasureTextArea();
     int MaxTopCol() const;
+    void UpdateScrollBars();
     int RowLengthWithBreak(int row) const;
     void RememberCol(bool vertical, int col);
     // Display columns where the non-symbol tokens of a row start (its tab-expanded text).

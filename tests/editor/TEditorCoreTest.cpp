@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QScrollBar>
 
 #include <utility>
 
@@ -252,6 +253,15 @@ TEST(TEditorCoreTest, PagesAndTheViewScrollTogetherWithinTheText) {
     EXPECT_EQ(editor->Row(), row);
     editor->SetTopRow(-3);
     EXPECT_EQ(editor->TopRow(), 0);
+
+    // The bar runs over the same rows and moves the view.
+    editor->SetScrollBars(ssVertical);
+    editor->SetTopRow(12);
+    EXPECT_EQ(editor->verticalScrollBar()->maximum(), editor->ListCount());
+    EXPECT_EQ(editor->verticalScrollBar()->value(), 12);
+    editor->verticalScrollBar()->setValue(30);
+    EXPECT_EQ(editor->TopRow(), 30);
+    editor->SetScrollBars(ssNone);
 
     // Sideways in quarter views, never past column 1000 less half a view.
     editor->Lines()->SetTextStr(std::string(1200, 'w'));
