@@ -52,6 +52,14 @@ int Count(const QImage& image, int left, int top, int right, int bottom, TColor 
     return count;
 }
 
+int DifferingPixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    return count;
+}
+
 std::unique_ptr<TEditor> MakeJapaneseEditor(int width, int height, const std::string& text) {
     auto editor = MakeShownEditor(width, height);
     TFont font;
@@ -441,11 +449,7 @@ TEST(TEditorPaint, RepaintAfterEditsMatchesAFullPaint) {
             QImage incremental = Shot(*editor);
             editor->PaintNow(editor->ClientRect());
             QImage full = Shot(*editor);
-            int differing = 0;
-            for (int y = 0; y < full.height(); ++y)
-                for (int x = 0; x < full.width(); ++x)
-                    differing += incremental.pixel(x, y) != full.pixel(x, y) ? 1 : 0;
-            EXPECT_EQ(0, differing);
+            EXPECT_EQ(0, DifferingPixels(incremental, full));
         }
     }
 }
@@ -473,11 +477,7 @@ TEST(TEditorPaint, ScrollingMatchesAFullPaint) {
         QImage scrolled = Shot(*editor);
         editor->PaintNow(editor->ClientRect());
         QImage full = Shot(*editor);
-        int differing = 0;
-        for (int y = 0; y < full.height(); ++y)
-            for (int x = 0; x < full.width(); ++x)
-                differing += scrolled.pixel(x, y) != full.pixel(x, y) ? 1 : 0;
-        EXPECT_EQ(0, differing);
+        EXPECT_EQ(0, DifferingPixels(scrolled, full));
     }
 }
 
