@@ -317,6 +317,12 @@ TEST(TEditorCoreTest, TheCaretIsPlacedOnlyWithTheFocus) {
     EXPECT_EQ(editor->SystemCaret().Rect().topLeft(),
               QPoint(editor->ColLeft(2), editor->RowTop(0)));
 
+    // The input method's composition window stands at the caret cell.
+    const QRect composition = editor->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    EXPECT_EQ(composition.topLeft(),
+              editor->viewport()->pos() + QPoint(editor->ColLeft(2), editor->RowTop(0)));
+    EXPECT_TRUE(editor->inputMethodQuery(Qt::ImEnabled).toBool());
+
     // Nested hiding shows the caret again only at the outermost show.
     editor->HideCaret();
     editor->HideCaret();
@@ -406,6 +412,21 @@ TEST(TEditorCoreTest, OptionsReachTheRowsAndTheHistory) {
     EXPECT_EQ(editor->ScreenStrings().WrapOption().WrapByte(), 20);
     editor->SetWordWrap(true);
     EXPECT_TRUE(editor->ScreenStrings().WordWrap());
+
+    // A new font measures the cells again; a view scrolled sideways goes back to column 0.
+    editor->Lines()->SetTextStr(std::string(500, 'f'));
+    editor->SetWordWrap(false);
+    editor->MoveLineEnd(false);
+    ASSERT_GT(editor->TopCol(), 0);
+    TFont font;
+    font.Assign(editor->Font());
+    font.SetHeight(editor->Font()->Height() * 2);
+    const int rows = editor->RowCount();
+    editor->SetFont(&font);
+    EXPECT_EQ(editor->FontHeight(), font.Metrics().Height + font.Metrics().ExternalLeading);
+    EXPECT_LT(editor->RowCount(), rows);
+    EXPECT_EQ(editor->Col(), 0);
+    EXPECT_EQ(editor->TopCol(), 0);
 
     // Underline room is added to the row pitch while the underline is visible.
     const int pitch = editor->RowHeight();

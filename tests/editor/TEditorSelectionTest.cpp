@@ -18,11 +18,14 @@ public:
     using TEditor::RowsWithoutSelection;
     // What the search does to show a hit from the caret to column `to` of the caret row.
     void SelectHit(int to) {
+        const int from = Col();
         nextSelectionIsHit_ = true;
         StartSelection();
         SetRowCol(Row(), to);
         ExtendSelection();
         nextSelectionIsHit_ = false;
+        hitLength_ = SelEndIndex() + 1 - SelStartIndex();
+        SetRowCol(Row(), from);
     }
 };
 
@@ -231,6 +234,21 @@ TEST(TEditorSelectionTest, AHitIsNoSelectionForTheTextButHasAStart) {
     EXPECT_EQ(editor->SelText(), "");
     EXPECT_EQ(editor->SelStart(), 9);
     EXPECT_FALSE(editor->CanSelDrag());
+    EXPECT_EQ(editor->SystemCaret().Rect().width(), 2);
+
+    // Shown as a caret block, the caret covers the hit until the hit goes.
+    editor->CleanSelection();
+    editor->SetHitStyle(hsCaret);
+    editor->SetRowCol(0, 9);
+    editor->SelectHit(15);
+    EXPECT_EQ(editor->Col(), 9);
+    EXPECT_EQ(editor->SystemCaret().Rect().width(), 6 * editor->ColWidth());
+    EXPECT_EQ(editor->SystemCaret().Rect().height(), editor->FontHeight());
+    editor->CleanSelection();
+    EXPECT_EQ(editor->SystemCaret().Rect().width(), 2);
+    EXPECT_TRUE(editor->SystemCaret().Shown());
+    editor->SetRowCol(0, 9);
+    editor->SelectHit(15);
 
     // Undo clears it before it undoes.
     editor->Undo();
