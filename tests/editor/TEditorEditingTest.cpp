@@ -4,6 +4,10 @@
 #include "textmodel/TEditorWrapOption.h"
 #include "toolkit/gui/TClipboard.h"
 
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
 #include <gtest/gtest.h>
 
 namespace kes {
@@ -65,6 +69,44 @@ TEST_F(TEditorEditingTest, TypedKeysInsertAsTypedOneUndoStepEach) {
     EXPECT_EQ(e.GetText(), before);
     EXPECT_EQ(UndoSteps(e), 4);
     EXPECT_TRUE(UndoesTo("abc"));
+}
+
+TEST_F(TEditorEditingTest, InputMethodCommitsAPhraseInOneStep) {
+    TEditor& e = Make("ab");
+    e.SetRowCol(0, 1);
+    QInputMethodEvent phrase;
+    phrase.setCommitString(QString::fromUtf8("日本語"));
+    QCoreApplication::sendEvent(&e, &phrase);
+    EXPECT_EQ(e.GetText(), "a" + Sjis("日本語") + "b");
+    EXPECT_EQ(e.Col(), 7);
+    EXPECT_EQ(UndoSteps(e), 1);
+
+    // A result that replaces the two characters before the caret.
+    QInputMethodEvent replacing;
+    replacing.setCommitString(QString::fromUtf8("x😀"), -2, 2);
+    QCoreApplication::sendEvent(&e, &replacing);
+    EXPECT_EQ(e.GetText(), "a" + Sjis("日") + "x&#x1F600;b");
+    EXPECT_EQ(UndoSteps(e), 2);
+
+    e.SetReadOnly(true);
+    QCoreApplication::sendEvent(&e, &phrase);
+    EXPECT_EQ(UndoSteps(e), 2);
+    EXPECT_TRUE(UndoesTo("ab"));
+}
+
+TEST_F(TEditorEditingTest, AutoRepeatOfAKeyLastsUntilItIsReleased) {
+    TEditor& e = Make("abcdef");
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(&e, &repeat);
+    EXPECT_TRUE(e.KeyRepeat());
+    EXPECT_EQ(e.Col(), 1);
+    // The desktop sends releases marked auto-repeat between repeated presses.
+    QKeyEvent between(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(&e, &between);
+    EXPECT_TRUE(e.KeyRepeat());
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(&e, &release);
+    EXPECT_FALSE(e.KeyRepeat());
 }
 
 TEST_F(TEditorEditingTest, ReadOnlyRefusesEveryEditButMovesAndCopies) {
