@@ -159,7 +159,8 @@ void TEditor::FreeDrawBitmaps() {
 
 int TEditor::RulerBitmapWidth() const {
     int unit = std::max(1, ruler_->GaugeRange() * colWidth_);
-    int screen = ScreenWidth(width());
+    // A control wider than the screen (a second, larger monitor) still gets a whole ruler.
+    int screen = std::max(ScreenWidth(width()), ClientWidth());
     return (screen + unit - 1) / unit * unit + 2 * unit;
 }
 

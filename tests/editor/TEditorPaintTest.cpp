@@ -6,8 +6,10 @@
 #include "toolkit/gui/TFont.h"
 #include "toolkit/gui/TImageList.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -299,6 +301,14 @@ TEST(TEditorPaint, RulerTicksNumbersAndCaretMark) {
     EXPECT_GT(Count(shot, end + 1, 0, end + 20, 9, clBlack), 10) << "1000";
     EXPECT_EQ(Count(shot, end + 21, 0, shot.width(), 9, clBlack), 0);
     EXPECT_EQ(clWhite, At(shot, shot.width() - 1, 9));
+    // A control wider than the screen has ticks to its right edge.
+    editor->SetTopCol(0);
+    const int screen = QGuiApplication::primaryScreen()->size().width();
+    editor->resize(screen + 300, 120);
+    QApplication::processEvents();
+    shot = Shot(*editor);
+    const int far = (shot.width() - 2 - left) / w;
+    EXPECT_EQ(clBlack, At(shot, editor->ColLeft(far), 8)) << "column " << far;
 }
 
 TEST(TEditorPaint, LeftbarDigitsWithZeroLead) {
