@@ -133,7 +133,11 @@ void TEditor::ReplaceSelectionBy(std::string_view text) {
             if (k > 0 && row + static_cast<int>(k) >= ListCount())
                 break;
             std::string rebuilt = rest.rows[k];
-            if (k == 0)
+            // A box whose left edge lies beyond a short first row: a text put there reaches it
+            // by spaces, a deletion leaves the row as it is.
+            if (k == 0 && text.empty())
+                at = std::min(at, Length(rebuilt));
+            else if (k == 0)
                 InsertAt(rebuilt, at, text);
             AppendRow(rows, rebuilt, rest.attributes[k]);
         }

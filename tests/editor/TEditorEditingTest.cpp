@@ -343,6 +343,24 @@ TEST_F(TEditorEditingTest, SelTextAndPasteBoxPlaceTheCaretAfterTheirText) {
     editor_->PasteBox("11\r\n22\r\n33");
     EXPECT_EQ(editor_->GetText(), "0113\r\na22\r\nw33z\r\n");
     EXPECT_TRUE(UndoesTo("0123\r\nab\r\nwxyz"));
+
+    // A box beyond the end of its first row: deleting it leaves that row unpadded and the
+    // caret on it; typing reaches the box's edge by spaces.
+    editor_->SetRowCol(1, 3);
+    editor_->StartSelection();
+    editor_->SetRowCol(2, 4);
+    editor_->ExtendSelection();
+    Key(*editor_, Qt::Key_Delete);
+    EXPECT_EQ(editor_->GetText(), "0123\r\nab\r\nwxy");
+    EXPECT_EQ(editor_->Row(), 1);
+    EXPECT_EQ(editor_->Col(), 2);
+    editor_->Undo();
+    editor_->SetRowCol(1, 3);
+    editor_->StartSelection();
+    editor_->SetRowCol(2, 4);
+    editor_->ExtendSelection();
+    Key(*editor_, Qt::Key_Q);
+    EXPECT_EQ(editor_->GetText(), "0123\r\nab q\r\nwxy");
 }
 
 TEST_F(TEditorEditingTest, RequestsAnswerWithFullWidthOffsets) {
