@@ -301,7 +301,7 @@ void TEditor::PaintRow(TFountainParser& parser, const TRect& rect, int row, cons
     const bool continued = attribute == raContinued && WordWrap();
     std::string joined;
     if (continued)
-        joined = text + ExpandTab(rows.View(row + 1));
+        joined = text + ExpandTab(ListString(row + 1));
     const std::string& lineStr = continued ? joined : text;
 
     if (length > 0 && (length + 5) * w >= HorizontalOffset()) {
