@@ -1019,9 +1019,7 @@ void TEditor::SetTopRow(int row) {
         return;
     HideCaretNested();
     BeginUnderlineUpdate();
-    // Pending paints belong to the old view: they are done before the pixels move.
-    if (Showing())
-        UpdateNow();
+    // What waits for paint moves with its pixels and is painted in the new view later.
     const int rows = std::clamp(topRow_ - t, -(rowCount_ + 1), rowCount_ + 1);
     topRow_ = t;
     const TRect area = Rect(0, topMargin_, ClientWidth(), ClientHeight());
@@ -1042,8 +1040,6 @@ void TEditor::SetTopCol(int col) {
     const bool ruler = ruler_->Visible();
     if (ruler)
         EraseRulerMark(col_);
-    if (Showing())
-        UpdateNow();
     const int cols = topCol_ - t;
     topCol_ = t;
     const TRect area = Rect(leftMargin_, 0, ClientWidth(), ClientHeight());
