@@ -68,6 +68,15 @@ void DrawHideAngle(TCanvas* canvas, int x, int y, int w, int h, TColor color) {
     canvas->Line(x + w, m, x + w - e - 1, m + e + 1, color);
 }
 
+// The rows between a and b, in either order, that are in a view of `visible` rows from
+// topRow (the partly visible row below included); from > to when none is.
+struct TRowSpan {
+    int from, to;
+};
+TRowSpan RowsInView(int a, int b, int topRow, int visible) {
+    return {std::max(std::min(a, b), topRow), std::min(std::max(a, b), topRow + visible)};
+}
+
 } // namespace
 
 TColor TEditor::ColorOr(TColor color, TColor fallback) {
@@ -84,8 +93,7 @@ void TEditor::InvalidateRow(int row) {
 }
 
 void TEditor::InvalidateRows(int first, int last) {
-    int from = std::max(std::min(first, last), topRow_);
-    int to = std::min(std::max(first, last), topRow_ + rowCount_);
+    const auto [from, to] = RowsInView(first, last, topRow_, rowCount_);
     if (from > to)
         return;
     PaintNow(Rect(0, RowTop(from), ClientWidth(), RowTop(to) + fontHeight_));
@@ -112,8 +120,7 @@ void TEditor::ScrollImagebar(int count) {
 void TEditor::InvalidateLeftbar(int first, int last) {
     if (!leftbar_->Visible())
         return;
-    int from = std::max(std::min(first, last), topRow_);
-    int to = std::min(std::max(first, last), topRow_ + rowCount_);
+    const auto [from, to] = RowsInView(first, last, topRow_, rowCount_);
     if (from > to)
         return;
     PaintNow(Rect(imagebarWidth_, RowTop(from), imagebarWidth_ + leftbarWidth_,
@@ -121,8 +128,7 @@ void TEditor::InvalidateLeftbar(int first, int last) {
 }
 
 void TEditor::PaintRowsNow(int first, int last) {
-    int from = std::max(std::min(first, last), topRow_);
-    int to = std::min(std::max(first, last), topRow_ + rowCount_);
+    const auto [from, to] = RowsInView(first, last, topRow_, rowCount_);
     if (from > to)
         return;
     PaintNow(Rect(leftMargin_, RowTop(from), ClientWidth(), RowTop(to) + rowHeight_));
