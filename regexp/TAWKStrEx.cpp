@@ -1,19 +1,14 @@
 #include "regexp/TAWKStrEx.h"
 
 #include "toolkit/core/Cp932.h"
+#include "toolkit/core/ScopeGuard.h"
 
 #include <cstring>
 
 namespace kes {
 
 void TAWKStrEx::SetRegExp(const std::string& pattern) {
-    try {
-        TAWKStr::SetRegExp(pattern);
-    } catch (...) {
-        routine_ = FirstRoutine();
-        throw;
-    }
-    routine_ = FirstRoutine();
+    WithCleanup([&] { TAWKStr::SetRegExp(pattern); }, [this] { routine_ = FirstRoutine(); });
 }
 
 int TAWKStrEx::FindAll(const std::string& line, const std::string& buffer,

@@ -3,6 +3,7 @@
 #include "textmodel/TEditorScreenStrings.h"
 #include "textmodel/TLinesView.h"
 #include "toolkit/core/Exception.h"
+#include "toolkit/core/ScopeGuard.h"
 
 #include <algorithm>
 #include <array>
@@ -194,14 +195,12 @@ void TEditorStrings::Edit(int row, int count, std::string_view text, int caretRo
     if (editor_.HasSelection())
         editor_.CleanSelection();
     editor_.HideCaret();
-    try {
-        Rows().UpdateRows(row, count, text);
-        PlaceCaret(caretRow, caretOffset);
-    } catch (...) {
-        editor_.ShowCaret();
-        throw;
-    }
-    editor_.ShowCaret();
+    WithCleanup(
+        [&] {
+            Rows().UpdateRows(row, count, text);
+            PlaceCaret(caretRow, caretOffset);
+        },
+        [this] { editor_.ShowCaret(); });
 }
 
 void TEditorStrings::Put(int index, const std::string& s) {
@@ -369,14 +368,8 @@ void TEditorStrings::SetUpdateState(bool updating) {
         return;
     }
     --updateDepth_;
-    try {
-        rows.EndUpdate();
-    } catch (...) {
-        // An editor failed on the change notice: the editor is restored all the same.
-        RestoreAfterUpdate();
-        throw;
-    }
-    RestoreAfterUpdate();
+    // Also when an editor fails on the change notice: the editor is restored all the same.
+    WithCleanup([&rows] { rows.EndUpdate(); }, [this] { RestoreAfterUpdate(); });
 }
 
 void TEditorStrings::RestoreAfterUpdate() {

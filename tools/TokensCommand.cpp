@@ -56,32 +56,6 @@ void WrapRows(TEditorStringList& rows, int width) {
         rows.SetRowAttributes(rows.Add(screen.Get(i)), screen.RowAttributes(i));
 }
 
-// The state kept in row i's packed words, as the painter reads it back.
-TRowAttributeData StoredState(const TEditorStringList& rows, int i) {
-    TRowAttributeData data;
-    data.RowAttribute = rows.RowAttributes(i);
-    data.PrevRowAttribute = rows.PrevRowAttributes(i);
-    data.BracketIndex = rows.BracketIndexes(i);
-    data.ParserState = rows.ParserStates(i);
-    data.Remain = rows.Remains(i);
-    data.ParserValue = rows.ParserValues(i);
-    data.StartToken = rows.StartTokens(i);
-    data.ParserFlag = rows.ParserFlags(i);
-    data.ParserText = rows.ParserTexts(i);
-    return data;
-}
-
-void Store(TEditorStringList& rows, int i, const TRowAttributeData& data) {
-    rows.SetPrevRowAttributes(i, data.PrevRowAttribute);
-    rows.SetBracketIndexes(i, data.BracketIndex);
-    rows.SetParserStates(i, data.ParserState);
-    rows.SetRemains(i, data.Remain);
-    rows.SetParserValues(i, data.ParserValue);
-    rows.SetStartTokens(i, data.StartToken);
-    rows.SetParserFlags(i, data.ParserFlag);
-    rows.SetParserTexts(i, data.ParserText);
-}
-
 class Output {
 public:
     ~Output() { Flush(); }
@@ -173,7 +147,7 @@ int RunTokens(const std::vector<std::string>& args) {
     TRowAttributeData data = TRowAttributeData::TextStart();
     for (int i = 0; i < rows.Count(); ++i) {
         data.RowAttribute = rows.RowAttributes(i);
-        Store(rows, i, data);
+        rows.SetRowData(i, data);
         parser->NextRowData(i, rows, data);
         data.PrevRowAttribute = rows.RowAttributes(i);
     }
@@ -189,7 +163,7 @@ int RunTokens(const std::vector<std::string>& args) {
         text.assign(row);
         if (rows.RowAttributes(i) == raContinued && i + 1 < rows.Count())
             text.append(rows.View(i + 1));
-        painter->NewData(text, StoredState(rows, i));
+        painter->NewData(text, rows.RowData(i));
         while (painter->NextToken() != ttEnd && painter->SourcePos() < length)
             out.Line(i, painter->SourcePos(), painter->TokenLength(), painter->Token());
     }
