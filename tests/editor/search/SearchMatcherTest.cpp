@@ -1,5 +1,5 @@
-#include "editor/SearchMatcher.h"
-#include "editor/SearchTables.h"
+#include "editor/search/SearchMatcher.h"
+#include "editor/search/SearchTables.h"
 #include "toolkit/core/Cp932.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "editor/SearchMatcher.h"
+#include "editor/search/SearchMatcher.h"
 
-#include "editor/SearchTables.h"
+#include "editor/search/SearchTables.h"
 #include "toolkit/core/Cp932.h"
 
 #include <optional>
