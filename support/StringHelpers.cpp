@@ -35,7 +35,7 @@ namespace {
 size_t CharacterStart(std::string_view s, size_t i) {
     size_t p = 1;
     while (p < i)
-        p += IsLeadByte(s[p - 1]) ? 2 : 1;
+        p += CharLength(s, p - 1);
     return p == i ? i : i - 1;
 }
 
@@ -58,7 +58,7 @@ bool IsTrailByteAt(std::string_view s, int i) {
 bool Contains(std::string_view sub, std::string_view s) {
     if (sub.empty())
         return false;
-    for (size_t p = 0; p + sub.size() <= s.size(); p += IsLeadByte(s[p]) ? 2 : 1) {
+    for (size_t p = 0; p + sub.size() <= s.size(); p += CharLength(s, p)) {
         if (s.compare(p, sub.size(), sub) == 0)
             return true;
     }

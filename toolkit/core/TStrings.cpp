@@ -125,7 +125,7 @@ std::string TStrings::CommaText() const {
         bool quote = s.empty() && GetCount() > 1;
         for (size_t k = 0; k < s.size() && !quote; ++k) {
             unsigned char c = static_cast<unsigned char>(s[k]);
-            if (IsLeadByte(c)) {
+            if (CharLength(s, k) == 2) {
                 ++k;
                 continue;
             }
@@ -171,13 +171,13 @@ void TStrings::SetCommaText(std::string_view text) {
                     ++p;
                     break;
                 }
-                if (IsLeadByte(text[p]) && p + 1 < text.size())
+                if (CharLength(text, p) == 2)
                     item += text[p++];
                 item += text[p++];
             }
         } else {
             while (p < text.size() && static_cast<unsigned char>(text[p]) > ' ' && text[p] != ',') {
-                if (IsLeadByte(text[p]) && p + 1 < text.size())
+                if (CharLength(text, p) == 2)
                     item += text[p++];
                 item += text[p++];
             }
@@ -197,7 +197,8 @@ void TStrings::SetCommaText(std::string_view text) {
 void TStrings::LoadFromFile(const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
-        throw EFileError(fileName, std::string("ファイルを開けません (") + std::strerror(errno) + ")");
+        throw EFileError(fileName,
+                         std::string("ファイルを開けません (") + std::strerror(errno) + ")");
     std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         throw EFileError(fileName, "ファイルを読めません");
@@ -207,7 +208,8 @@ void TStrings::LoadFromFile(const std::string& fileName) {
 void TStrings::SaveToFile(const std::string& fileName) const {
     std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
     if (!out)
-        throw EFileError(fileName, std::string("ファイルを作成できません (") + std::strerror(errno) + ")");
+        throw EFileError(fileName,
+                         std::string("ファイルを作成できません (") + std::strerror(errno) + ")");
     std::string text = GetTextStr();
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.close();
