@@ -8,36 +8,11 @@
 #include "textmodel/TLineWrapper.h"
 #include "textmodel/TScreenStringsView.h"
 #include "toolkit/core/ScopeGuard.h"
+#include "toolkit/core/TLineSplitter.h"
 
 #include <algorithm>
 
 namespace kes {
-
-namespace {
-
-// Calls fn for every line of text. Lines end at CR LF, LF or a lone CR; a break at the very
-// end starts no further line; an empty text is one empty line; a NUL byte ends the text.
-template <class Fn> void ForEachLine(std::string_view text, Fn fn) {
-    text = text.substr(0, text.find('\0'));
-    if (text.empty()) {
-        fn(text);
-        return;
-    }
-    size_t p = 0;
-    while (p < text.size()) {
-        size_t e = text.find_first_of("\r\n", p);
-        if (e == std::string_view::npos) {
-            fn(text.substr(p));
-            return;
-        }
-        fn(text.substr(p, e - p));
-        p = e + 1;
-        if (text[e] == '\r' && p < text.size() && text[p] == '\n')
-            ++p;
-    }
-}
-
-} // namespace
 
 // Runs a whole-text re-cut inside one update of the rows with their change event detached,
 // attaching it again on every way out, so that a failed re-cut does not leave the editors deaf
@@ -183,7 +158,9 @@ TLineWrapper& TEditorScreenStrings::Wrapper() {
 
 void TEditorScreenStrings::StrToWrapList(std::string_view text, TEditorStringList& list) {
     list.Clear();
-    ForEachLine(text, [&](std::string_view line) {
+    // A list of rows is never empty: an empty text is one empty row.
+    ForEachLine(text, {.nulEndsText = true, .emptyTextIsALine = true}, [&](const TTextLine& l) {
+        std::string_view line = l.text;
         if (!wordWrap_) {
             list.Add(std::string(line));
             return;
@@ -199,7 +176,7 @@ void TEditorScreenStrings::StrToWrapList(std::string_view text, TEditorStringLis
 void TEditorScreenStrings::RowsOfText(std::string_view text, TRowAttribute lastAttribute,
                                       TEditorStringList& list) {
     StrToWrapList(text, list);
-    text = text.substr(0, text.find('\0'));
+    text = TextBeforeNul(text);
     if (lastAttribute == raTextEnd && !text.empty() && (text.back() == '\n' || text.back() == '\r'))
         list.Add(std::string());
     list.SetRowAttributes(list.GetCount() - 1, lastAttribute);
@@ -320,7 +297,7 @@ void TEditorScreenStrings::ReplaceRows(int row, int count, const TEditorStringLi
 void TEditorScreenStrings::UpdateRows(int row, int count, std::string_view text) {
     // The new text ends at a NUL byte. Cutting it here, before the rows around the edit are
     // joined to it, keeps those rows: cut later, a NUL would take them away with it.
-    text = text.substr(0, text.find('\0'));
+    text = TextBeforeNul(text);
     if (row < 0 || count < 0 || row + count > GetCount() || (count == 0 && text.empty()))
         return;
     // Text added after a last row that has no line break belongs to that row; appending it

@@ -2,11 +2,13 @@
 
 #include "toolkit/core/Cp932.h"
 #include "toolkit/core/Exception.h"
+#include "toolkit/core/ScopeGuard.h"
+#include "toolkit/core/TLineSplitter.h"
+#include "toolkit/core/TextFile.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace kes {
 
@@ -79,20 +81,10 @@ std::string TStrings::GetTextStr() const {
 }
 
 void TStrings::SetTextStr(std::string_view text) {
-    BeginUpdate();
-    Clear();
-    size_t p = 0;
-    while (p < text.size()) {
-        size_t start = p;
-        while (p < text.size() && text[p] != '\r' && text[p] != '\n')
-            ++p;
-        Add(std::string(text.substr(start, p - start)));
-        if (p < text.size() && text[p] == '\r')
-            ++p;
-        if (p < text.size() && text[p] == '\n')
-            ++p;
-    }
-    EndUpdate();
+    WithUpdate(*this, [&] {
+        Clear();
+        ForEachLine(text, {}, [this](const TTextLine& line) { Add(std::string(line.text)); });
+    });
 }
 
 void TStrings::BeginUpdate() {
@@ -195,14 +187,7 @@ void TStrings::SetCommaText(std::string_view text) {
 }
 
 void TStrings::LoadFromFile(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-        throw EFileError(fileName,
-                         std::string("ファイルを開けません (") + std::strerror(errno) + ")");
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw EFileError(fileName, "ファイルを読めません");
-    SetTextStr(data);
+    SetTextStr(LoadTextFile(fileName));
 }
 
 void TStrings::SaveToFile(const std::string& fileName) const {
