@@ -6,6 +6,8 @@
 #include "textmodel/TEditorScreenStrings.h"
 #include "textmodel/TEditorWrapOption.h"
 #include "textmodel/THeadlessEditor.h"
+#include "toolkit/core/ScopeGuard.h"
+#include "toolkit/core/TLineSplitter.h"
 
 #include <charconv>
 #include <cstdio>
@@ -17,29 +19,18 @@ namespace kes::tool {
 
 namespace {
 
-// Cuts the text into rows as a text file is loaded: CR, LF and CR LF end a line, a final
-// line break adds no empty line, and a Ctrl-Z byte ends the text.
-void LoadRows(const std::string& data, TEditorStringList& rows) {
-    size_t size = data.find('\x1A');
-    if (size == std::string::npos)
-        size = data.size();
-    rows.BeginUpdate();
-    size_t p = 0;
-    bool broken = false; // whether the last line ended with a line break
-    while (p < size) {
-        size_t start = p;
-        while (p < size && data[p] != '\r' && data[p] != '\n')
-            ++p;
-        rows.Add(data.substr(start, p - start));
-        broken = p < size;
-        if (p < size && data[p] == '\r')
-            ++p;
-        if (p < size && data[p] == '\n')
-            ++p;
-    }
-    if (rows.Count() > 0 && !broken)
-        rows.SetRowAttributes(rows.Count() - 1, raTextEnd);
-    rows.EndUpdate();
+// Cuts the loaded text into rows as Lines does: every line a raLineEnd row, the last one
+// raTextEnd when no line break ends the text.
+void LoadRows(std::string_view text, TEditorStringList& rows) {
+    WithUpdate(rows, [&] {
+        bool broken = true;
+        ForEachLine(text, {}, [&](const TTextLine& line) {
+            rows.Add(std::string(line.text));
+            broken = line.broken;
+        });
+        if (!broken)
+            rows.SetRowAttributes(rows.Count() - 1, raTextEnd);
+    });
 }
 
 // Re-cuts the rows as the editor's word wrap does at the given width (the other wrap options
@@ -134,7 +125,7 @@ int RunTokens(const std::vector<std::string>& args) {
 
     TEditorStringList rows;
     {
-        std::optional<std::string> data = ReadInput(path);
+        std::optional<std::string> data = ReadTextInput(path);
         if (!data)
             return 2;
         LoadRows(*data, rows);
