@@ -4,6 +4,7 @@
 #   ./build.sh test    AddressSanitizer + UndefinedBehaviorSanitizer build, then every test
 #   ./build.sh bench   Release build of the benchmarks, then run them
 #   ./build.sh fuzz    clang build of the fuzz targets, then a short run of each
+#   ./build.sh shots   Release build, then the picture gallery of the editor in build/shots/
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -48,6 +49,12 @@ bench)
     shift
     bench/run.sh build/bench "$@"
     ;;
+shots)
+    install_missing "${PACKAGES[@]}"
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKES_TESTS=OFF
+    cmake --build build/release -j "$jobs" --target kespad-gallery
+    QT_QPA_PLATFORM=offscreen build/release/gallery/kespad-gallery build/shots
+    ;;
 fuzz)
     install_missing "${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
     CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKES_TESTS=OFF \
@@ -57,7 +64,7 @@ fuzz)
     fuzz/run.sh build/fuzz "$@"
     ;;
 *)
-    sed -n '2,7s/^# \{0,1\}//p' "$0"
+    sed -n '2,8s/^# \{0,1\}//p' "$0"
     exit 2
     ;;
 esac

@@ -2,6 +2,7 @@
 // installed: loading (word wrap off, and on at 80 columns with Leading), a typed character in
 // the middle, Enter near the top and its undo, and switching word wrap. Every scenario runs in
 // a child process of its own, so that its peak memory is its own; painting is left out.
+#include "bench/BenchSupport.h"
 #include "fountain/TMailFountain.h"
 #include "textmodel/TEditorScreenStrings.h"
 #include "textmodel/TEditorStrings.h"
@@ -11,16 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <functional>
-#include <iterator>
-#include <map>
+#include <algorithm>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #ifdef KES_HAVE_QT
 #include <QApplication>
@@ -35,99 +28,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using Results = std::map<std::string, double>;
-
-const char* CorpusPath() {
-    const char* path = std::getenv("KES_CORPUS");
-    if (!path) {
-        std::fprintf(stderr, "KES_CORPUS is not set (bench/run.sh sets it)\n");
-        std::exit(2);
-    }
-    return path;
-}
-
-std::string ReadCorpus() {
-    std::ifstream in(CorpusPath(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-double FileMiB() {
-    std::ifstream in(CorpusPath(), std::ios::binary | std::ios::ate);
-    return static_cast<double>(in.tellg()) / (1024 * 1024);
-}
-
-long StatusKiB(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0)
-            return std::atol(line.c_str() + std::string(field).size());
-    return 0;
-}
-
-// Resets the peak resident size to the current one.
-void ResetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-double Since(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Runs fn in a child process and returns what it measured; "peak_MiB" is the growth of the
-// child's resident size over what it started with.
-Results InChild(const std::function<void(Results&)>& fn) {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        return {};
-    pid_t pid = fork();
-    if (pid == 0) {
-        close(pipeFds[0]);
-        ResetPeak();
-        long start = StatusKiB("VmRSS:");
-        Results results;
-        fn(results);
-        if (!results.count("peak_MiB"))
-            results["peak_MiB"] = static_cast<double>(StatusKiB("VmHWM:") - start) / 1024;
-        std::string out;
-        for (const auto& [name, value] : results)
-            out += name + " " + std::to_string(value) + "\n";
-        if (write(pipeFds[1], out.data(), out.size()) < 0)
-            _exit(1);
-        _exit(0);
-    }
-    close(pipeFds[1]);
-    std::string text;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0)
-        text.append(buffer, static_cast<size_t>(n));
-    close(pipeFds[0]);
-    waitpid(pid, nullptr, 0);
-    Results results;
-    size_t p = 0;
-    while (p < text.size()) {
-        size_t space = text.find(' ', p);
-        size_t end = text.find('\n', p);
-        results[text.substr(p, space - p)] =
-            std::atof(text.substr(space + 1, end - space - 1).c_str());
-        p = end + 1;
-    }
-    return results;
-}
-
-// Reports the scenario's figures as counters; the benchmark's own time is `timeKey`, read in
-// seconds after dividing by `scale`.
-void Report(benchmark::State& state, const Results& results, const std::string& timeKey,
-            double scale = 1) {
-    for (auto _ : state)
-        state.SetIterationTime(results.count(timeKey) ? results.at(timeKey) / scale : 0);
-    for (const auto& [name, value] : results)
-        state.counters[name] = value;
-    if (results.count("peak_MiB"))
-        state.counters["peak_x_file"] = results.at("peak_MiB") / FileMiB();
-}
+using namespace kes::bench;
 
 // ---- Kestrelpad
 

@@ -45,6 +45,18 @@ public:
     virtual TTokenKinds OpenEndedKinds() const;
     // Kinds that colour the rest of their logical line once started.
     virtual TTokenKinds RestOfLineKinds() const;
+    // Whether nothing of the parse state but the bracket index crosses a line break, so that
+    // every logical line starts in the text's start state with the bracket index the line
+    // above ended in. A parser says so only when none of its handlers keeps anything else
+    // from one line to the next; a descendant that does must say no again.
+    virtual bool OnlyBracketsCrossLines() const { return false; }
+    // A parse toward row `row` would begin at row `start` in state `data`. When the parser
+    // can tell the state of a later row from the lines just above it (which needs
+    // OnlyBracketsCrossLines), moves start and data there, no further than the first row of
+    // row's logical line, and returns true. The states from there on are exactly those of a
+    // parse from the old start, so the rows in between need no parsing to reach row.
+    bool AdvanceParseStart(int row, const TRowAttributeStringList& rows, int& start,
+                           TRowAttributeData& data);
 
     TFountain* Fountain() const { return fountain_; }
     int SourcePos() const { return static_cast<int>(tokenStart_ - textStart_); }
@@ -130,6 +142,13 @@ protected:
 
 private:
     void QuotedProc(char quote, TTokenKind kind);
+    // NextRowData over rows first..last, as the row list's parse goes from row to row.
+    void ParseRows(int first, int last, const TRowAttributeStringList& rows,
+                   TRowAttributeData& data);
+    // Whether the logical line of rows first..last ends in one state (then in `end`) whichever
+    // state it starts in: outside any bracket or inside any one of them.
+    bool LineEndIsFixed(int first, int last, const TRowAttributeStringList& rows,
+                        TRowAttributeData& end);
 
     TFountain* fountain_;
     bool tablesFilled_ = false;

@@ -17,6 +17,9 @@ public:
     TFountainColor* TokenColor() override;
     TTokenKinds OpenEndedKinds() const override;
     TTokenKinds RestOfLineKinds() const override;
+    // Quotation and comment lines end with their line, and no handler keeps a state of its
+    // own: only an open bracket ("=?" without its "?=") reaches the next line.
+    bool OnlyBracketsCrossLines() const override { return true; }
 
 protected:
     void InitMethodTable() override;

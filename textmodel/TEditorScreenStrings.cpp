@@ -438,6 +438,9 @@ int TEditorScreenStrings::UpdateParseState(int row, bool notify) {
         data.PrevRowAttribute = RowAttributes(known);
         start = known + 1;
     }
+    // A parser that can tell the state of row's line from the lines just above it spares
+    // parsing every row in between (far down a freshly loaded text).
+    parser->AdvanceParseStart(row, *this, start, data);
     int last = std::min(row + 2 * ScreenRows(), GetCount() - 1);
     return Parse(*parser, start, last, data, true, notify);
 }

@@ -1,0 +1,655 @@
+#pragma once
+
+#include "textmodel/TCharAttributes.h"
+#include "textmodel/TEditorCaret.h"
+#include "textmodel/TEditorImagebar.h"
+#include "textmodel/TEditorLeftbar.h"
+#include "textmodel/TEditorMargin.h"
+#include "textmodel/TEditorMarks.h"
+#include "textmodel/TEditorRuler.h"
+#include "textmodel/TEditorSpeed.h"
+#include "textmodel/TEditorViewInfo.h"
+#include "textmodel/TEditorWrapOption.h"
+#include "textmodel/TLinesView.h"
+#include "textmodel/TRowAttribute.h"
+#include "textmodel/TRowAttributeStringList.h"
+#include "toolkit/core/TMethod.h"
+#include "toolkit/core/TStringList.h"
+#include "toolkit/gui/TCustomControl.h"
+#include "toolkit/gui/TFont.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QMenu;
+
+namespace kes {
+
+class TBitmap;
+class TEditorScreen;
+class TEditorScreenStrings;
+class TEditorStrings;
+class TFountain;
+class TFountainColor;
+class TFountainParser;
+class TImageList;
+
+enum TEditorHitStyle { hsSelect, hsDraw, hsCaret };
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum TEditorSelectionMode { smLine, smBox };
+enum TBorderStyle { bsNone, bsSingle };
+
+// none -> anchored (an anchor, nothing selected yet) -> selected, or hit (a search hit shown
+// through the selection) -> none.
+enum class TEditorSelectionState { None, Anchored, Selected, Hit };
+
+using TSelectionChangeEvent = TMethod<void(TObject* sender, bool selected)>;
+// After a row was painted: the text used for parsing it, x of column 0, the row's top, the
+// row index, the rectangle painted and whether it was drawn in selection or hit colours.
+using TDrawLineEvent = TMethod<void(TObject* sender, const std::string& lineStr, int x, int y,
+                                    int index, const TRect& rect, bool selected)>;
+
+// The editing control: shows the screen rows in a fixed grid of character cells, keeps a
+// caret and a selection, turns keys and the clipboard into edits of the rows (one
+// UpdateRows, so one undo step, each), and paints the rows in a fountain's colours.
+//
+// Positions are a screen row (0-based) and a display column (double-byte characters take
+// two, a tab runs to the next tab stop, at most 1000 columns). Character offsets count bytes
+// from the start of the text, two for each line break, none between the rows of a wrapped
+// line.
+//
+// The class is written in several files by role: TEditor.cpp (construction, options,
+// geometry, positions, caret, scrolling, row marks), TEditorSelection.cpp (selection),
+// TEditorEditing.cpp (keys, editing commands, clipboard), TEditorRequests.cpp (the
+// edit-control requests), TEditorPaint.cpp (rows, marks, underline) and TEditorMargins.cpp
+// (ruler, left bar, image bar, margin background).
+class TEditor : public TCustomControl, public TLinesView {
+    Q_OBJECT
+
+public:
+    static constexpr int MaxCol = 1000;
+
+    explicit TEditor(QWidget* parent = nullptr);
+    ~TEditor() override;
+
+    // ---- Published properties -------------------------------------------------------------
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle value);
+    TEditorCaret* Caret() const { return caret_.get(); }
+    void SetCaret(TEditorCaret* value);
+    TColor Color() const { return color_; }
+    void SetColor(TColor value);
+    TFont* Font() const { return font_.get(); }
+    void SetFont(TFont* value);
+    TFountain* Fountain() const { return fountain_; }
+    void SetFountain(TFountain* value);
+    TEditorHitStyle HitStyle() const { return hitStyle_; }
+    void SetHitStyle(TEditorHitStyle value);
+    TEditorImagebar* Imagebar() const { return imagebar_.get(); }
+    void SetImagebar(TEditorImagebar* value);
+    TImageList* ImageDigits() const { return imageDigits_; }
+    void SetImageDigits(TImageList* value);
+    TImageList* ImageMarks() const { return imageMarks_; }
+    void SetImageMarks(TImageList* value);
+    TEditorLeftbar* Leftbar() const { return leftbar_.get(); }
+    void SetLeftbar(TEditorLeftbar* value);
+    TEditorStrings* Lines() const { return lines_.get(); }
+    void SetLines(TStrings* value);
+    TEditorMargin* Margin() const { return margin_.get(); }
+    void SetMargin(TEditorMargin* value);
+    TEditorMarks* Marks() const { return marks_.get(); }
+    void SetMarks(TEditorMarks* value);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value);
+    TStringList* ReserveWordList() const { return reserveWordList_.get(); }
+    void SetReserveWordList(TStrings* value);
+    TEditorRuler* Ruler() const { return ruler_.get(); }
+    void SetRuler(TEditorRuler* value);
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle value);
+    TEditorSpeed* Speed() const { return speed_.get(); }
+    void SetSpeed(TEditorSpeed* value);
+    int UndoListMax() const;
+    void SetUndoListMax(int value);
+    TEditorViewInfo* View() const { return view_.get(); }
+    void SetView(TEditorViewInfo* value);
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool value) { wantReturns_ = value; }
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool value);
+    bool WordWrap() const override;
+    void SetWordWrap(bool value);
+    TEditorWrapOption* WrapOption() const;
+    void SetWrapOption(TEditorWrapOption* value);
+    // The pop-up menu shown on a right click; the editor makes its own TEditorPopupMenu and an
+    // application may set another (not owned then). nullptr: none.
+    QMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(QMenu* menu);
+
+    TNotifyEvent OnCaretMoved;
+    TNotifyEvent OnChange;
+    TDrawLineEvent OnDrawLine;
+    TSelectionChangeEvent OnSelectionChange;
+    TNotifyEvent OnSelectionModeChange;
+    TNotifyEvent OnTopColChange;
+    TNotifyEvent OnTopRowChange;
+
+    // ---- Position state and movement (TEditor.cpp) ----------------------------------------
+    int Row() const override { return row_; }
+    void SetRow(int row) override;
+    int Col() const override { return col_; }
+    void SetCol(int col) override;
+    // Sets both at once with one caret placement; see the column normalisation.
+    void SetRowCol(int row, int col);
+    int TopRow() const override { return topRow_; }
+    void SetTopRow(int row) override;
+    int TopCol() const { return topCol_; }
+    void SetTopCol(int col);
+    int RowCount() const override { return rowCount_; } // visible rows
+    int ColCount() const { return colCount_; }          // visible columns
+    bool Modified() const { return modified_; }
+    void SetModified(bool value) { modified_ = value; }
+
+    // Rows of the text, checked: outside 0..ListCount() - 1 an empty text, raTextEnd, no
+    // marks.
+    int ListCount() const;
+    std::string ListString(int row) const;
+    TRowAttribute ListRow(int row) const;
+    TRowMarks ListRowMarks(int row) const;
+    void SetListRowMarks(int row, TRowMarks marks);
+
+    // Character attribute string of a text (one code per display column).
+    void StrToAttributes(std::string_view text, std::string& attributes) const override;
+    std::string StrToAttributes(std::string_view text) const;
+    int DisplayWidth(std::string_view text) const override;
+    int RowWidth(int row) const;
+    // Width of the leading spaces, full-width spaces and tabs; -1 for an empty string.
+    int IndentWidth(std::string_view text) const;
+    // Tabs replaced by spaces up to the tab stop; a text without a tab comes back unchanged.
+    std::string ExpandTab(std::string_view text) const;
+    // Byte index of a range starting at column col of text / ending before column col.
+    int StartIndex(std::string_view text, int col) const;
+    int EndIndex(std::string_view text, int col) const;
+    // The caret's byte index in its row (Col minus the padding columns); may exceed the row's
+    // length when the caret stands beyond the end.
+    int CaretIndex() const;
+    // The byte index of column col in row: Col minus the padding columns up to it.
+    int ColToIndex(int row, int col) const;
+    // Display width of the first `index` bytes of row.
+    int IndexToCol(int row, int index) const;
+    int RowStart(int row) const; // first row of row's logical line
+    // Bytes of rows fromRow..toRow - 1, each with its break: 2 after raLineEnd, 1 after
+    // raTextEnd, none after raContinued.
+    int RowsLength(int fromRow, int toRow) const;
+    // Character offset of (toRow, col) counted from the start of fromRow.
+    int CharOffset(int fromRow, int toRow, int col) const;
+    // Puts the caret `offset` bytes after the start of fromRow.
+    void PlaceCaretAtOffset(int fromRow, int offset);
+    // Byte offset in the logical line; -1 for a position outside the text.
+    int LineOffset(int row, int col) const;
+    // Logical line number of a row (the row itself with word wrap off).
+    int LineNumber(int row) const;
+    bool KeyRepeat() const { return keyRepeat_; }
+
+    // Caret moves (the keys of the key table call these).
+    void MoveLeft();
+    void MoveRight();
+    void MoveUp(int count);
+    void MoveDown(int count);
+    void ScrollUp(int count);
+    void ScrollDown(int count);
+    void MoveLineStart(bool control);
+    void MoveLineEnd(bool control);
+    void MovePage(int rows);
+    int PageRows() const;
+    // Rows one up or down key moves: CaretVerticalAc while the key repeats on the first
+    // (up) or last (down) visible row, else 1.
+    int VerticalStep(bool up) const;
+    void MoveWordLeft();
+    void MoveWordRight();
+
+    // Row marks 0..15 (0..9 digit marks, at most one row each; 10..15 picture marks).
+    virtual void PutRowMark(int row, int mark);
+    virtual void DeleteRowMark(int row, int mark);
+    virtual void GotoRowMark(int mark);
+
+    virtual bool CanRedo() const;
+    virtual bool CanUndo() const;
+    virtual void Redo();
+    virtual void Undo();
+    // Shows the text of another editor; several editors then show one text.
+    virtual void AttachScreenStrings(TEditor* editor);
+
+    // ---- Selection (TEditorSelection.cpp) ------------------------------------------------
+    TEditorSelectionState SelectionState() const { return selState_; }
+    bool Selected() const { return selState_ == TEditorSelectionState::Selected; }
+    TEditorSelectionMode SelectionMode() const { return selectionMode_; }
+    void SetSelectionMode(TEditorSelectionMode value);
+    int SelStart() const;
+    void SetSelStart(int value);
+    int SelLength() const;
+    void SetSelLength(int value);
+    std::string SelText() const;
+    void SetSelText(std::string_view text);
+    void StartSelection();
+    void ActivateSelection();
+    void ExtendSelection();
+    void UpdateSelection();
+    void CleanSelection() override;
+    bool HasSelection() const override;
+    virtual bool CanSelDrag() const;
+    bool IsInSelection(int row, int col) const;
+    // The selection in bytes and columns (rows inclusive; for a box the columns are its edges,
+    // the right one exclusive).
+    int SelStartRow() const { return sel_.startRow; }
+    int SelEndRow() const { return sel_.endRow; }
+    int SelStartIndex() const { return sel_.startIndex; }
+    int SelEndIndex() const { return sel_.endIndex; }
+    int SelStartCol() const { return sel_.startCol; }
+    int SelEndCol() const { return sel_.endCol; }
+    // Row selection in the left margin (pressed at row, then moved over row).
+    void StartRowSelection(int row);
+    void MoveRowSelection(int row);
+    void EndRowSelection();
+
+    // ---- Editing and clipboard (TEditorEditing.cpp) ---------------------------------------
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    void PasteBox(std::string_view text);
+    void DeleteSelection();
+    void SelectAll();
+    // Inserts text as typed (a selection is replaced), one edit.
+    void InsertTypedText(std::string_view text);
+    void TypeTab();
+    void TypeEnter(bool shift);
+    void TypeDelete();
+    void TypeBackspace();
+
+    // ---- Edit-control requests (TEditorRequests.cpp) --------------------------------------
+    // Offsets and rows at full width.
+    void GetSelection(int& start, int& end) const;
+    void SetSelection(int start, int end);
+    int GetLineCount() const;
+    int LineIndex(int row) const;
+    int LineLength(int offset) const;
+    int LineFromChar(int offset) const;
+    std::string GetLine(int row, int bufferSize) const;
+    void ReplaceSelection(std::string_view text);
+    void ScrollCaret();
+    bool GetModified() const { return modified_; }
+    void SetModifiedRequest(bool value);
+    void SetReadOnlyRequest(bool value) { SetReadOnly(value); }
+    bool CanUndoRequest() const;
+    bool UndoRequest();
+    void EmptyUndoBuffer();
+    int FirstVisibleLine() const { return topRow_; }
+    // -1 outside the client; else offset and row of the character under the point.
+    bool CharFromPos(int x, int y, int& offset, int& row) const;
+    void PosFromChar(int offset, int& x, int& y) const;
+    void CutRequest();
+    void CopyRequest();
+    void PasteRequest();
+    void ClearRequest();
+    std::string GetText() const;
+    int GetTextLength() const;
+    void SetText(std::string_view text);
+
+    // ---- Geometry (TEditor.cpp) ----------------------------------------------------------
+    int ColWidth() const { return colWidth_; }
+    int FontHeight() const { return fontHeight_; }
+    int RowHeight() const override { return rowHeight_; } // the row pitch
+    int TopMargin() const { return topMargin_; }          // text top
+    int LeftMargin() const { return leftMargin_; }        // text left
+    int RulerHeight() const { return rulerHeight_; }
+    int LeftbarWidth() const { return leftbarWidth_; }
+    int ImagebarWidth() const { return imagebarWidth_; }
+    int LeftbarDigits() const { return leftbarDigits_; }
+    int HorizontalOffset() const { return topCol_ * colWidth_; }
+    bool Transparent() const { return transparent_; }
+    // Text top of row r and text left of column c in client pixels.
+    int RowTop(int row) const { return topMargin_ + (row - topRow_) * rowHeight_; }
+    int ColLeft(int col) const { return leftMargin_ + (col - topCol_) * colWidth_; }
+    const TDelimiters& Delimiters() const { return rule_.delimiters; }
+    void SetDelimiters(const TDelimiters& value) { rule_.delimiters = value; }
+
+    // ---- The text model's view of the editor (TEditor.cpp) --------------------------------
+    TEditorScreenStrings& ScreenStrings() const override { return *list_; }
+    bool Focused() const override { return TCustomControl::Focused(); }
+    bool Loading() const override { return false; }
+    bool Destroying() const override { return destroying_; }
+    void InvalidateRow(int row) override;
+    void InvalidateRows(int first, int last) override;
+    void ScrollRows(int row, int count) override;
+    void ScrollImagebar(int count) override;
+    void InvalidateLeftbar(int first, int last) override;
+    TLeftbarNumbers LeftbarNumbers() const override;
+    int TextAreaTop() const override { return topMargin_; }
+    int TextAreaWidth() const override;
+    int TextAreaHeight() const override;
+    void DoChange() override;
+    void Relayout() override;
+    void HideCaret() override { HideCaretNested(); }
+    void ShowCaret() override { ShowCaretNested(); }
+    TFountain* ActiveFountain() const override;
+    bool InitBracketsFull() const override;
+    void BeginUnderlineUpdate() override;
+    void EndUnderlineUpdate() override;
+    void SetLinesUpdating(bool updating) override { linesUpdating_ = updating; }
+    void CaretChanged() override;
+    bool VisibleWithWindow() const override { return isVisible(); }
+    void SetRedraw(bool redraw) override;
+
+protected:
+    // ---- Overridable operations, in the control's slot order ------------------------------
+    virtual void UpdateImagebarWidth();
+    virtual void CreateDrawBitmaps();
+    virtual void FreeDrawBitmaps();
+    virtual bool UpdateLeftbarDigits();
+    virtual void UpdateLeftbarWidth();
+    virtual void UpdateRulerHeight();
+    virtual void DrawRulerNumbers();
+    virtual void DrawRulerMark(int col);
+    virtual void EraseRulerMark(int col);
+    virtual void CreateLeftbarEdge();
+    virtual void PaintMarginBackground();
+    virtual void SizeRulerBitmaps();
+    virtual void InitRuler();
+    virtual void CreateRulerDigitGlyphs();
+    virtual void ColorRulerDigitGlyphs();
+    virtual void CreateRulerEdge();
+    virtual void DrawRulerGauge();
+    virtual void PaintLeftbar(int first, int last);
+    virtual void PaintRuler();
+    virtual int RulerBitmapWidth() const;
+    virtual void ScrollForLeftbarResize(int oldWidth, int newWidth);
+    virtual void ScrollView(int dx, int dy, const TRect* scroll, const TRect* clip);
+    virtual void DrawEofMark(int x, int y);
+    virtual void DrawRetMark(int x, int y);
+    virtual void DrawSelectedRetMark(int x, int y);
+    virtual void DrawWrapMark(int x, int y);
+    virtual void DrawSelectedWrapMark(int x, int y);
+    virtual void DrawHideMark(int x, int y);
+    virtual void DrawSelectedHideMark(int x, int y);
+    virtual void DrawUnderline(int row);
+    virtual void EraseUnderline(int row);
+    virtual int UnderlinePos(int row) const;
+    virtual void HideCaretNested();
+    virtual void ShowCaretNested();
+    virtual void HideSystemCaret();
+    virtual void ShowSystemCaret();
+    virtual bool CaretOutOfView() const;
+    virtual void UpdateCaretPos();
+    virtual void CreateCaretShape();
+    virtual void ScrollCaretIntoView();
+    virtual void CaretPixelPos(int& x, int& y) const;
+    virtual TDelimiters GetDefaultDelimiters() const;
+    virtual std::unique_ptr<TEditorCaret> CreateCaretOptions();
+    virtual std::unique_ptr<TEditorImagebar> CreateImagebar();
+    virtual std::unique_ptr<TEditorLeftbar> CreateLeftbar();
+    virtual std::unique_ptr<TEditorMarks> CreateMarks();
+    virtual std::unique_ptr<TEditorMargin> CreateMargin();
+    virtual std::unique_ptr<TEditorRuler> CreateRuler();
+    virtual std::unique_ptr<TEditorSpeed> CreateSpeed();
+    virtual QMenu* CreatePopupMenu();
+    virtual std::unique_ptr<TEditorScreen> CreateScreen();
+    virtual TEditorScreenStrings* CreateScreenStrings();
+    virtual std::unique_ptr<TEditorStrings> CreateLines();
+    virtual std::unique_ptr<TEditorViewInfo> CreateViewInfo();
+    virtual void DoCaretMoved();
+    virtual void DoDrawLine(const TRect& rect, int x, bool selected, int row,
+                            const std::string& text, int y);
+    virtual void DoSelectionChange(bool selected);
+    virtual void DoSelectionModeChange();
+    virtual void DoTopColChange();
+    virtual void DoTopRowChange();
+    virtual void OptionsChanged(TObject* sender);
+
+    // ---- Control hooks --------------------------------------------------------------------
+    void Paint(const TRect& clip) override;
+    void KeyDown(QKeyEvent* event) override;
+    void KeyUp(QKeyEvent* event) override;
+    void InputMethod(QInputMethodEvent* event) override;
+    void MouseDown(QMouseEvent* event) override;
+    void FocusIn() override;
+    void FocusOut() override;
+    void Resized() override;
+    void ScrollBarMoved(Qt::Orientation orientation, int value) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+public:
+    // The input method asks where the composition window goes and in which font.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+protected:
+
+    // ---- Painting (TEditorPaint.cpp) ------------------------------------------------------
+    // Rows of the text area between first and last, each in its own rectangle.
+    void PaintRows(TFountainParser& parser, TRect rect, int first, int last);
+    void PaintNormalRow(TFountainParser& parser, const TRect& rect, int row,
+                        const std::string& text);
+    void PaintSelectedRow(TFountainParser& parser, const TRect& rect, int row,
+                          const std::string& text);
+    void PaintRowWithSelection(TFountainParser& parser, const TRect& rect, int row,
+                               const std::string& text);
+    void PaintImagebar(int first, int last);
+    // The rows from first to last of the text area, at once.
+    void PaintRowsNow(int first, int last);
+    // One row in the normal or the selection colours, clipped to rect.
+    void PaintRow(TFountainParser& parser, const TRect& rect, int row, const std::string& text,
+                  bool selected);
+    // A run of text that starts at a character, at (x, y) clipped to clip, one column per
+    // byte; an underlined style gets a dotted line.
+    void DrawTextRun(int x, int y, const TRect& clip, std::string_view run, TFontStyles style,
+                     TColor color, TColor brush, bool opaque);
+    // The selection's colours, or the hit's while a hit is shown.
+    TFountainColor* SelectionColors() const;
+    TColor SelectedMarkColor() const;
+    bool HasSelectionOrHit() const;
+    void DrawUnderlineIn(int row, TColor color);
+    void CopyRulerCell(int col, TBitmap& source);
+    // The surface changed under rect outside a paint: the screen shows it at its next refresh.
+    void RefreshScreen(const TRect& rect);
+
+    // ---- Column normalisation (TEditor.cpp) -----------------------------------------------
+    void AdjustCol(bool vertical, int direction);
+    void Measure();
+    void UpdateScrollRanges();
+    // Places the input method's composition window at the caret now (clears the pending
+    // flag); while a key repeats the caret moves only mark it pending.
+    void PlaceImeWindow();
+
+    // ---- Selection state (TEditorSelection.cpp) -------------------------------------------
+    struct TSelectionRange {
+        int anchorRow = 0, anchorIndex = 0, anchorCol = 0;
+        int startRow = 0, endRow = 0;
+        int startIndex = 0, endIndex = -1;
+        int startCol = 0, endCol = 0;
+        // The column range as last painted.
+        int paintedStartRow = 0, paintedEndRow = 0, paintedStartCol = 0, paintedEndCol = 0;
+    };
+    struct TRowSelection {
+        bool active = false;
+        int anchorRow = 0;
+        int currentRow = 0;
+        bool anchorIsLastRowWithoutBreak = false;
+    };
+    // The rows of the selection without the selected part: for a stream one row (the first
+    // row's head and the last row's tail, with the last row's attribute) and the insertion
+    // point; for a box one row per selected row and the byte position where the box was.
+    struct TRowsWithoutSelection {
+        std::string text; // the rebuilt rows joined, CR LF after raLineEnd rows
+        std::vector<std::string> rows;
+        std::vector<TRowAttribute> attributes;
+        std::vector<int> boxIndexes; // box: where each row's box part was
+        int insertIndex = 0;         // stream: the start index (where the text goes)
+    };
+    // State selected only (otherwise empty). Stream: rows holds one row, the first selected
+    // row's bytes before SelStartIndex followed by the last selected row's bytes after
+    // SelEndIndex, with the last selected row's attribute (raTextEnd for the row after the
+    // last); insertIndex is SelStartIndex (0-based), where a replacing text goes. Box: one row
+    // per selected row SelStartRow..SelEndRow (the row after the last included when the box
+    // reaches it), each without its box part (left edge taken by StartIndex, right edge by
+    // EndIndex, so double-byte characters and tabs are never cut), keeping the row's
+    // attribute; boxIndexes[k] is StartIndex of the box's left column in that row, beyond the
+    // row's length when the row is shorter than the box's left column (the row then needs
+    // spaces up to it). text joins the rows, CR LF after each raLineEnd row.
+    TRowsWithoutSelection RowsWithoutSelection() const;
+    bool nextSelectionIsHit_ = false;
+    int hitLength_ = 0;
+
+    // ---- Editing state (TEditorEditing.cpp) -----------------------------------------------
+    // The anchor row of an edit at row: max(first row of its line, row - 1).
+    int EditAnchorRow(int row) const;
+    // One edit: UpdateRows(row, count, text), then the caret `offset` bytes after anchorRow.
+    void ReplaceRows(int row, int count, std::string_view text, int anchorRow, int offset);
+    // Rows first..last that exist, as a count for UpdateRows.
+    int RowsToReplace(int first, int last) const;
+    // Clears a search hit that is shown (every edit starts so).
+    void ClearHit();
+    // The edit that puts text (CR LF breaks) in place of the selection, or at the caret (the
+    // row padded with spaces up to a caret beyond its end); the caret goes after the text.
+    void ReplaceSelectionBy(std::string_view text);
+    // The character codes of Backspace (8), Tab (9), Enter (13) and the ignored control codes;
+    // false when the key is not the control's (Tab without WantTabs, Enter without
+    // WantReturns).
+    bool KeyPress(int code, bool shift);
+    // The movement keys with Shift extending the selection; false for other keys.
+    bool MovementKey(int key, bool shift, bool control);
+    // Character input of a key's text (code page 932): its printable characters in one edit.
+    // False when it held none.
+    bool TypeText(std::string_view bytes);
+    // Selects the characters of the caret row from start (relative to the caret) on, as the
+    // input method counts them (UTF-16 units).
+    void SelectAroundCaret(int start, int length);
+    int EnterIndent(int row, int first) const;
+    std::string IndentText(int width) const;
+    void JoinWithPreviousRow();
+    // Backspace's unindent: the column it goes back to, and the edit (true when it applied).
+    int UnIndentColumn(int row) const;
+    bool UnIndent();
+    // Bytes of the character at byte index of text; the byte index where the character
+    // before column col starts (tab padding and trail bytes go back to their character).
+    int CharLength(std::string_view text, int index) const;
+    int CharStartBefore(std::string_view text, int col) const;
+    // The row that holds a character offset, and the byte index in it (TEditorRequests.cpp).
+    int RowOfOffset(int offset, int& index) const;
+    int swallowCount_ = 0;
+
+private:
+    void FountainChanged(TObject* sender);
+    void FontChanged(TObject* sender);
+    void AttachOptions();
+    const TCharAttributes& Rule() const;
+    // Text top/left, RowCount and ColCount from the measured font and bars.
+    void MeasureTextArea();
+    int MaxTopCol() const;
+    int RowLengthWithBreak(int row) const;
+    void RememberCol(bool vertical, int col);
+    // Display columns where the non-symbol tokens of a row start (its tab-expanded text).
+    std::vector<int> WordStarts(int row) const;
+    bool HitCaretBlock() const;
+    void PlaceSystemCaret();
+    void PlaceImeWindowOrDefer();
+    // A row's bytes; empty outside the rows.
+    std::string_view RowView(int row) const;
+    // Selection helpers (TEditorSelection.cpp).
+    bool TextEmpty() const;
+    bool SelectionPainted() const;
+    int ClampedCaretIndex() const;
+    void SetSelectionAnchor(int row, int col);
+    void ComputeSelectionRange();
+    void RepaintSelectionChange();
+    // Calls sink with each piece of the selected text in order (bytes of rows, CR LF).
+    template <class Sink> void ForEachSelectedPiece(Sink sink) const;
+    int RowSelectionRow(int row) const;
+    bool LastRowWithoutBreak(int row) const;
+
+    // Owned objects.
+    std::unique_ptr<TEditorCaret> caret_;
+    std::unique_ptr<TEditorImagebar> imagebar_;
+    std::unique_ptr<TEditorLeftbar> leftbar_;
+    std::unique_ptr<TEditorMarks> marks_;
+    std::unique_ptr<TEditorMargin> margin_;
+    std::unique_ptr<TEditorRuler> ruler_;
+    std::unique_ptr<TEditorSpeed> speed_;
+    std::unique_ptr<TEditorScreen> screen_;
+    TEditorScreenStrings* list_ = nullptr; // shared; frees itself with its last editor
+    std::unique_ptr<TEditorStrings> lines_;
+    std::unique_ptr<TEditorViewInfo> view_;
+    std::unique_ptr<TFont> font_;
+    std::unique_ptr<TStringList> reserveWordList_;
+    QMenu* popupMenu_ = nullptr;
+    QMenu* ownPopupMenu_ = nullptr;
+    TFountain* fountain_ = nullptr;
+    TImageList* imageDigits_ = nullptr;
+    TImageList* imageMarks_ = nullptr;
+
+    // Properties.
+    TBorderStyle borderStyle_ = bsSingle;
+    TColor color_ = clWhite;
+    TEditorHitStyle hitStyle_ = hsSelect;
+    bool readOnly_ = false;
+    TScrollStyle scrollBars_ = ssNone;
+    bool wantReturns_ = true;
+    bool wantTabs_ = true;
+    bool destroying_ = false;
+    bool modified_ = false;
+    bool linesUpdating_ = false;
+
+    // Geometry.
+    int colWidth_ = 8;
+    int fontHeight_ = 16;
+    int rowHeight_ = 16;
+    int topMargin_ = 0;
+    int leftMargin_ = 0;
+    int rulerHeight_ = 0;
+    int leftbarWidth_ = 0;
+    int imagebarWidth_ = 0;
+    int leftbarDigits_ = 0;
+    int rowCount_ = 1;
+    int colCount_ = 1;
+    int maxTopRow_ = 0;
+    bool transparent_ = false;
+
+    // Position state.
+    int row_ = 0;
+    int col_ = 0;
+    int rememberedCol_ = 0;
+    bool colRemembered_ = false;
+    int topRow_ = 0;
+    int topCol_ = 0;
+    int caretHideCount_ = 0;
+    bool caretShown_ = false;
+    bool suppressCaretUpdate_ = false;
+    bool keyRepeat_ = false;
+    bool imePending_ = false;
+    int underlineUpdateCount_ = 0;
+    mutable TCharAttributes rule_;
+
+    // Selection.
+    TEditorSelectionState selState_ = TEditorSelectionState::None;
+    TEditorSelectionMode selectionMode_ = smLine;
+    TSelectionRange sel_;
+    TRowSelection rowSel_;
+    bool erasingSelection_ = false;
+
+    // Drawing bitmaps (TEditorMargins.cpp, TEditorPaint.cpp).
+    std::unique_ptr<TBitmap> marginBitmap_;
+    std::unique_ptr<TBitmap> leftbarEdge_;
+    std::unique_ptr<TBitmap> rulerEdge_;
+    std::unique_ptr<TBitmap> rulerGauge_;
+    std::unique_ptr<TBitmap> rulerBitmap_;
+    std::unique_ptr<TBitmap> rulerMarkBitmap_;
+    std::unique_ptr<TBitmap> rulerDigits_;
+    std::unique_ptr<TBitmap> rulerMarkDigits_;
+    std::unique_ptr<TBitmap> digitFont_;
+    int rulerDigitWidth_ = 5;
+    int rulerDigitHeight_ = 9;
+    int rulerNumbersBase_ = -1; // the column the ruler bitmaps start at
+};
+
+} // namespace kes

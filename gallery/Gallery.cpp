@@ -1,0 +1,149 @@
+// Renders named scenes of the real editor into PNG files, for a reviewer to look at before
+// trying the program: kespad-gallery OUTPUT_FOLDER.
+
+#include "app/TMainForm.h"
+#include "editor/TEditor.h"
+#include "textmodel/TEditorStrings.h"
+#include "toolkit/gui/QtText.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kes {
+namespace {
+
+std::string Cp932(const QString& text) {
+    QString crlf = text;
+    crlf.replace("\n", "\r\n");
+    return QStringToCp932(crlf);
+}
+
+const char* const PostText = "名無しさん、こんにちは。\n"
+                             "> 昨日の書き込みを読みました。\n"
+                             "> > 引用の引用は二段目の色です。\n"
+                             "> > > 三段目。\n"
+                             "> > > > 四段目の引用です。\n"
+                             "\n"
+                             "詳しくは http://www.example.jp/bbs/index.html を見てください。\n"
+                             "連絡先: someone@example.jp\n"
+                             "半角カナ ｶﾀｶﾅ と機種依存文字 ①②③ ㈱ Ⅳ は掲示板で化けます。\n"
+                             "よろしくお願いします。";
+
+struct Scene {
+    const char* name;
+    std::function<void(TMainForm&)> setup;
+};
+
+void SetText(TEditor& editor, const char* utf8) {
+    editor.Lines()->SetTextStr(Cp932(QString::fromUtf8(utf8)));
+}
+
+void ShowMarks(TEditor& editor) {
+    TEditorMarks* marks = editor.Marks();
+    marks->EofMark()->SetVisible(true);
+    marks->RetMark()->SetVisible(true);
+    marks->WrapMark()->SetVisible(true);
+    marks->HideMark()->SetVisible(true);
+}
+
+std::vector<Scene> Scenes() {
+    return {
+        {"post-mail-colours",
+         [](TMainForm& form) {
+             form.SetMailColors(true);
+             SetText(*form.Editor(), PostText);
+         }},
+        {"word-wrap-marks",
+         [](TMainForm& form) {
+             TEditor& e = *form.Editor();
+             ShowMarks(e);
+             e.WrapOption()->SetWrapByte(30);
+             e.SetWordWrap(true);
+             SetText(e, PostText);
+         }},
+        {"stream-selection",
+         [](TMainForm& form) {
+             TEditor& e = *form.Editor();
+             SetText(e, PostText);
+             e.SetSelStart(20);
+             e.SetSelLength(60);
+         }},
+        {"box-selection",
+         [](TMainForm& form) {
+             TEditor& e = *form.Editor();
+             SetText(e, PostText);
+             e.SetSelectionMode(smBox);
+             e.SetRowCol(1, 4);
+             e.StartSelection();
+             e.SetRowCol(4, 14);
+             e.ExtendSelection();
+         }},
+        {"ruler-leftbar-imagebar",
+         [](TMainForm& form) {
+             TEditor& e = *form.Editor();
+             e.Ruler()->SetVisible(true);
+             e.Leftbar()->SetVisible(true);
+             e.Imagebar()->SetVisible(true);
+             e.Imagebar()->SetMarkWidth(11);
+             e.Marks()->Underline()->SetVisible(true);
+             SetText(e, PostText);
+             e.PutRowMark(1, 1);
+             e.PutRowMark(3, 3);
+             e.PutRowMark(3, 10);
+             e.PutRowMark(6, 12);
+             e.SetRowCol(2, 6);
+         }},
+        {"tabs",
+         [](TMainForm& form) {
+             TEditor& e = *form.Editor();
+             ShowMarks(e);
+             e.Caret()->SetTabSpaceCount(8);
+             e.Ruler()->SetVisible(true);
+             SetText(e, "名前\t年齢\t住所\n"
+                        "山田\t25\t東京都\n"
+                        "\t\t(字下げだけの行)\n"
+                        "a\tbb\tccc\tdddd\teeeee\n"
+                        "漢字\t\tかな\tｶﾅ\tend");
+         }},
+    };
+}
+
+} // namespace
+} // namespace kes
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kespad-gallery OUTPUT_FOLDER\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(".")) {
+        std::fprintf(stderr, "kespad-gallery: cannot make the folder %s\n", argv[1]);
+        return 2;
+    }
+    int failed = 0;
+    for (const kes::Scene& scene : kes::Scenes()) {
+        kes::TMainForm form;
+        form.resize(640, 400);
+        form.show();
+        form.Editor()->setFocus();
+        QApplication::processEvents();
+        scene.setup(form);
+        QApplication::processEvents();
+        QString path = out.filePath(QString::fromLatin1(scene.name) + ".png");
+        if (!form.grab().save(path)) {
+            std::fprintf(stderr, "kespad-gallery: cannot write %s\n", qPrintable(path));
+            ++failed;
+            continue;
+        }
+        std::printf("%s\n", qPrintable(path));
+    }
+    return failed ? 1 : 0;
+}

@@ -1,0 +1,279 @@
+#include "toolkit/gui/TCustomControl.h"
+
+#include "toolkit/gui/QtCursor.h"
+
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace kes {
+
+namespace {
+
+QRect ToQRect(const TRect& rect) {
+    return QRect(rect.Left, rect.Top, rect.Width(), rect.Height());
+}
+
+TRect FromQRect(const QRect& rect) {
+    return Rect(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height());
+}
+
+bool IsTabKey(const QKeyEvent* event) {
+    return (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+} // namespace
+
+TCustomControl::TCustomControl(QWidget* parent)
+    : QAbstractScrollArea(parent), canvas_(std::make_unique<TCanvas>(&surface_)),
+      caret_(viewport()) {
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_NoSystemBackground);
+    viewport()->setAutoFillBackground(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (!settingScrollBars_)
+            ScrollBarMoved(Qt::Horizontal, value);
+    });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (!settingScrollBars_)
+            ScrollBarMoved(Qt::Vertical, value);
+    });
+    SetCursorId(crDefault);
+}
+
+TCustomControl::~TCustomControl() = default;
+
+int TCustomControl::ClientWidth() const {
+    return viewport()->width();
+}
+
+int TCustomControl::ClientHeight() const {
+    return viewport()->height();
+}
+
+void TCustomControl::Invalidate() {
+    InvalidateRect(ClientRect());
+}
+
+void TCustomControl::InvalidateRect(const TRect& rect) {
+    QRect area = ToQRect(rect) & viewport()->rect();
+    if (area.isEmpty())
+        return;
+    invalid_ += area;
+    viewport()->update(area);
+}
+
+void TCustomControl::UpdateNow() {
+    EnsureSurface();
+    PaintInvalid(invalid_);
+}
+
+void TCustomControl::PaintNow(const TRect& rect) {
+    EnsureSurface();
+    QRect area = ToQRect(rect) & surface_.rect();
+    if (area.isEmpty())
+        return;
+    PaintInvalid(QRegion(area));
+    viewport()->update(area);
+}
+
+void TCustomControl::ScrollRect(int dx, int dy, const TRect& scroll, const TRect& clip) {
+    EnsureSurface();
+    QRect area = ToQRect(scroll) & surface_.rect();
+    if (!clip.IsEmpty())
+        area &= ToQRect(clip);
+    if (area.isEmpty() || (dx == 0 && dy == 0))
+        return;
+    QRect moved = area.translated(dx, dy) & area;
+    if (!moved.isEmpty())
+        canvas_->CopyRect(FromQRect(moved), *canvas_, FromQRect(moved.translated(-dx, -dy)));
+    // What was waiting for paint moves with its pixels.
+    QRegion pending = invalid_ & area;
+    invalid_ = (invalid_ - area) + (pending.translated(dx, dy) & moved);
+    viewport()->update(area);
+    PaintInvalid(QRegion(area) - QRegion(moved));
+}
+
+void TCustomControl::SetScrollBarsShown(bool horizontal, bool vertical) {
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+bool TCustomControl::HorizontalScrollBarShown() const {
+    return horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
+}
+
+bool TCustomControl::VerticalScrollBarShown() const {
+    return verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
+}
+
+int TCustomControl::ScrollBarHeight() const {
+    return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, horizontalScrollBar());
+}
+
+int TCustomControl::ScrollBarWidth() const {
+    return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+}
+
+namespace {
+
+// The range comes as the whole extent (minimum to maximum, both included) with a page inside
+// it, so the highest position is maximum - page + 1.
+void SetScroll(QScrollBar* bar, int minimum, int maximum, int page, int position) {
+    page = std::max(page, 0);
+    int highest = std::max(minimum, maximum - std::max(page, 1) + 1);
+    bar->setRange(minimum, highest);
+    bar->setPageStep(std::max(page, 1));
+    bar->setValue(position);
+}
+
+} // namespace
+
+void TCustomControl::SetVerticalScroll(int minimum, int maximum, int page, int position) {
+    settingScrollBars_ = true;
+    SetScroll(verticalScrollBar(), minimum, maximum, page, position);
+    settingScrollBars_ = false;
+}
+
+void TCustomControl::SetHorizontalScroll(int minimum, int maximum, int page, int position) {
+    settingScrollBars_ = true;
+    SetScroll(horizontalScrollBar(), minimum, maximum, page, position);
+    settingScrollBars_ = false;
+}
+
+void TCustomControl::SetCursorId(TCursor cursor) {
+    cursorId_ = cursor;
+    viewport()->setCursor(CursorOf(cursor));
+}
+
+bool TCustomControl::Showing() const {
+    return isVisible() && !surface_.isNull();
+}
+
+void TCustomControl::KeyDown(QKeyEvent*) {}
+void TCustomControl::KeyUp(QKeyEvent*) {}
+void TCustomControl::InputMethod(QInputMethodEvent*) {}
+void TCustomControl::MouseDown(QMouseEvent*) {}
+void TCustomControl::MouseMove(QMouseEvent*) {}
+void TCustomControl::MouseUp(QMouseEvent*) {}
+void TCustomControl::DoubleClick(QMouseEvent*) {}
+void TCustomControl::Wheel(QWheelEvent*) {}
+void TCustomControl::FocusIn() {}
+void TCustomControl::FocusOut() {}
+void TCustomControl::Resized() {}
+void TCustomControl::ScrollBarMoved(Qt::Orientation, int) {}
+
+bool TCustomControl::event(QEvent* event) {
+    // A Tab the control wants must not be taken by a shortcut of the window either.
+    if (event->type() == QEvent::ShortcutOverride && wantTabs_ &&
+        IsTabKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+bool TCustomControl::viewportEvent(QEvent* event) {
+    // Any button pressed on the control gives it the focus before the hooks see the press.
+    if ((event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonDblClick) &&
+        !hasFocus())
+        setFocus(Qt::MouseFocusReason);
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TCustomControl::paintEvent(QPaintEvent* event) {
+    EnsureSurface();
+    PaintInvalid(invalid_);
+    QPainter painter(viewport());
+    for (const QRect& rect : event->region())
+        painter.drawImage(rect.topLeft(), surface_, rect);
+    caret_.Draw(painter, surface_);
+}
+
+void TCustomControl::resizeEvent(QResizeEvent*) {
+    EnsureSurface();
+}
+
+void TCustomControl::keyPressEvent(QKeyEvent* event) {
+    KeyDown(event);
+}
+
+void TCustomControl::keyReleaseEvent(QKeyEvent* event) {
+    KeyUp(event);
+}
+
+void TCustomControl::inputMethodEvent(QInputMethodEvent* event) {
+    InputMethod(event);
+}
+
+void TCustomControl::mousePressEvent(QMouseEvent* event) {
+    MouseDown(event);
+}
+
+void TCustomControl::mouseMoveEvent(QMouseEvent* event) {
+    MouseMove(event);
+}
+
+void TCustomControl::mouseReleaseEvent(QMouseEvent* event) {
+    MouseUp(event);
+}
+
+void TCustomControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    DoubleClick(event);
+}
+
+void TCustomControl::wheelEvent(QWheelEvent* event) {
+    Wheel(event);
+}
+
+void TCustomControl::focusInEvent(QFocusEvent*) {
+    FocusIn();
+}
+
+void TCustomControl::focusOutEvent(QFocusEvent*) {
+    FocusOut();
+}
+
+void TCustomControl::scrollContentsBy(int, int) {}
+
+bool TCustomControl::focusNextPrevChild(bool next) {
+    if (wantTabs_)
+        return false;
+    return QAbstractScrollArea::focusNextPrevChild(next);
+}
+
+void TCustomControl::EnsureSurface() {
+    QSize size = viewport()->size();
+    if (surface_.size() == size)
+        return;
+    surface_ = QImage(size, QImage::Format_RGB32);
+    surface_.fill(palette().color(QPalette::Base));
+    invalid_ = QRegion(surface_.rect());
+    Resized();
+}
+
+void TCustomControl::PaintInvalid(const QRegion& region) {
+    QRegion todo = region & QRegion(surface_.rect());
+    invalid_ -= todo;
+    for (const QRect& rect : todo)
+        Paint(FromQRect(rect));
+}
+
+} // namespace kes
