@@ -1,7 +1,7 @@
 // The plain-text matcher over the common corpus (gen_corpus.py 50 7, named by KES_CORPUS),
 // taken as one buffer and searched from start to end match by match, the way repeated
 // "find next" commands walk a text.
-#include "editor/SearchMatcher.h"
+#include "editor/search/SearchMatcher.h"
 #include "toolkit/core/Cp932Codec.h"
 
 #include <benchmark/benchmark.h>

@@ -77,7 +77,7 @@ std::string EditedRow(kes::TEditorScreenStrings& rows, int row, size_t at,
 size_t CharBoundary(std::string_view text, size_t wanted) {
     size_t p = 0;
     while (p < text.size() && p < wanted)
-        p += kes::IsLeadByte(text[p]) && p + 1 < text.size() ? 2 : 1;
+        p += kes::CharLength(text, p);
     return p;
 }
 

@@ -170,10 +170,7 @@ void TFountainParser::DispatchProc() {
 }
 
 void TFountainParser::ConsumeChar() {
-    if (IsLeadByte(*scan_) && scan_[1] != '\0')
-        scan_ += 2;
-    else
-        ++scan_;
+    scan_ += CharLength(scan_);
 }
 
 bool TFountainParser::MatchAt(std::string_view s) const {
@@ -401,16 +398,17 @@ void TFountainParser::WideCharProc() {
         token_ = kind;
         while (*scan_ != '\0' && InWideRun(kind, Byte(), Byte(1)))
             scan_ += 2;
-    } else if ((lead == 0x82 &&
-                (InRange(trail, 0x40, 0x4E) || InRange(trail, 0x59, 0x5F) ||
-                 InRange(trail, 0x7A, 0x80) || InRange(trail, 0x9B, 0x9E) || trail >= 0xF2)) ||
+    } else if ((lead == 0x82 && (InRange(trail, 0x40, 0x4E) || InRange(trail, 0x59, 0x5F) ||
+                                 InRange(trail, 0x7A, 0x80) || InRange(trail, 0x9B, 0x9E) ||
+                                 InRange(trail, 0xF2, 0xFC))) ||
                (lead == 0x83 && InRange(trail, 0x97, 0xF0))) {
         token_ = ttWideSymbol;
         scan_ += 2;
     } else if (lead == 0x82 || lead == 0x83) {
-        // A trail byte that makes no character: the lead byte alone is a symbol. (Keeping
-        // the kind of whatever token came before would make the row's tokens depend on
-        // the rows this parser happened to scan, and a fresh parser would end the row.)
+        // A lone lead byte, or a trail byte that makes no character: the lead byte alone is
+        // a symbol. (Keeping the kind of whatever token came before would make the row's
+        // tokens depend on the rows this parser happened to scan, and a fresh parser would
+        // end the row.)
         token_ = ttSymbol;
         ++scan_;
     } else {
@@ -422,11 +420,8 @@ void TFountainParser::WideCharProc() {
 
 void TFountainParser::KanjiProc() {
     token_ = ttKanji;
-    while (InRange(Byte(), 0x88, 0x9F) || InRange(Byte(), 0xE0, 0xFC)) {
-        ++scan_;
-        if (Byte() > 0x3F)
-            ++scan_;
-    }
+    while (InRange(Byte(), 0x88, 0x9F) || InRange(Byte(), 0xE0, 0xFC))
+        ConsumeChar();
 }
 
 void TFountainParser::HalfKanaSymbolProc() {

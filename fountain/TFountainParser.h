@@ -110,7 +110,8 @@ protected:
     // NUL ends a row; LF and CR are treated alike.
     static bool IsLineEnd(char c) { return c == '\0' || c == '\n' || c == '\r'; }
     unsigned char Byte(int offset = 0) const { return static_cast<unsigned char>(scan_[offset]); }
-    // Consumes one character: two bytes for a lead byte, unless the row ends after it.
+    // Consumes one character: two bytes for a double-byte character, one for any other byte
+    // and for a lone lead byte (before the row's end or a line break, say).
     void ConsumeChar();
     // Scans a quoted text up to and past its closing quote; a doubled quote stands for one
     // quote inside the text, and the text ends at the row's end when no closing quote comes.

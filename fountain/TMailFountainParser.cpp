@@ -121,8 +121,7 @@ void TMailFountainParser::WideSymbolProc() {
 
 void TMailFountainParser::PlatformDependentProc() {
     token_ = IsPlatformDependent(Byte(), Byte(1)) ? ttPlatformDependent : ttKanji;
-    // Two bytes even for 0xFD-0xFF, which are no lead bytes; never past the row's end.
-    scan_ += scan_[1] != '\0' ? 2 : 1;
+    ConsumeChar();
 }
 
 TFountainColor* TMailFountainParser::TokenColor() {

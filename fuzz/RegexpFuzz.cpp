@@ -28,7 +28,7 @@ using namespace kes;
 }
 
 // The walk of the automaton by its sorted range lists: read a character (a lead byte takes the
-// next byte as its trail; before the end of the text it has no transition), follow its range.
+// next byte as its trail; a lone lead byte has no transition), follow its range.
 const char* SlowMatchAt(const TMatchCORE& m, const char* p, int state) {
     if (state == TRE_DFA::kNone)
         return nullptr;
@@ -42,7 +42,7 @@ const char* SlowMatchAt(const TMatchCORE& m, const char* p, int state) {
         int width = 1;
         int next = TRE_DFA::kNone;
         if (IsLeadByte(b)) {
-            if (p[1] != '\0') {
+            if (CharLength(p) == 2) {
                 code = b << 8 | static_cast<unsigned char>(p[1]);
                 width = 2;
                 next = dfa.NextState(state, static_cast<std::uint16_t>(code));
@@ -128,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<bool> starts(text.size() + 1, false);
     for (std::size_t i = 0; i < text.size();) {
         starts[i] = true;
-        i += IsLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1;
+        i += CharLength(text, i);
     }
     starts[text.size()] = true;
 

@@ -1,6 +1,7 @@
 #include "regexp/TAWKStr.h"
 
 #include "regexp/FuzzyCharDic.h"
+#include "toolkit/core/ScopeGuard.h"
 
 #include <cstring>
 
@@ -18,13 +19,8 @@ TAWKStr::MatchRoutine TAWKStr::FirstRoutine() const {
 }
 
 void TAWKStr::SetRegExp(const std::string& pattern) {
-    try {
-        TMatchCORE::SetRegExp(pattern);
-    } catch (...) {
-        matchProc_ = FirstRoutine();
-        throw;
-    }
-    matchProc_ = FirstRoutine();
+    // A failed pattern leaves the matcher as it now is: the routine follows it either way.
+    WithCleanup([&] { TMatchCORE::SetRegExp(pattern); }, [this] { matchProc_ = FirstRoutine(); });
 }
 
 void TAWKStr::SetUseFuzzyCharDic(bool value) {

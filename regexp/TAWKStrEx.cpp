@@ -1,19 +1,14 @@
 #include "regexp/TAWKStrEx.h"
 
 #include "toolkit/core/Cp932.h"
+#include "toolkit/core/ScopeGuard.h"
 
 #include <cstring>
 
 namespace kes {
 
 void TAWKStrEx::SetRegExp(const std::string& pattern) {
-    try {
-        TAWKStr::SetRegExp(pattern);
-    } catch (...) {
-        routine_ = FirstRoutine();
-        throw;
-    }
-    routine_ = FirstRoutine();
+    WithCleanup([&] { TAWKStr::SetRegExp(pattern); }, [this] { routine_ = FirstRoutine(); });
 }
 
 int TAWKStrEx::FindAll(const std::string& line, const std::string& buffer,
@@ -38,7 +33,8 @@ int TAWKStrEx::FindAll(const std::string& line, const std::string& buffer,
             // Every start before an empty match failed, and would fail again from any later
             // start up to it, so the search goes on one character past the empty match.
             rest = m.start;
-            rest += IsLeadByte(*rest) && rest + 1 < bufferEnd ? 2 : 1;
+            rest +=
+                CharLength(std::string_view(rest, static_cast<std::size_t>(bufferEnd - rest)), 0);
         } else {
             const std::size_t position = static_cast<std::size_t>(m.start - begin);
             const std::size_t length = static_cast<std::size_t>(m.end - m.start);

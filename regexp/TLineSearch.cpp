@@ -56,10 +56,8 @@ int TLineSearch::FindInLine(const std::string& line, bool lineBreakFollows,
         if (hit == nullptr)
             break;
         const char* p = static_cast<const char*>(hit);
-        std::size_t run = 0;
-        for (const char* q = p; q > base && IsLeadByte(q[-1]); --q)
-            ++run;
-        if (run % 2 == 1) {
+        if (IsSecondByte(std::string_view(base, static_cast<std::size_t>(p - base) + 1),
+                         static_cast<std::size_t>(p - base))) {
             base = from = p + 1; // p is a trail byte; the next byte starts a character
             continue;
         }
@@ -87,15 +85,11 @@ char TLineSearch::CharClass(const std::string& text, int position) const {
     if (position < 1 || position > static_cast<int>(text.size()))
         return '0';
     std::size_t i = static_cast<std::size_t>(position - 1);
-    std::size_t run = 0;
-    for (std::size_t q = i; q > 0 && IsLeadByte(text[q - 1]); --q)
-        ++run;
-    if (run % 2 == 1)
+    if (IsSecondByte(text, i))
         --i;
     const auto byte = static_cast<unsigned char>(text[i]);
-    if (IsLeadByte(byte)) {
-        const unsigned trail = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-        const unsigned code = byte << 8 | trail;
+    if (CharLength(text, i) == 2) {
+        const unsigned code = byte << 8 | static_cast<unsigned char>(text[i + 1]);
         if (code >= 0x8140 && code <= 0x81A4 && !(code >= 0x8152 && code <= 0x8159))
             return '0';
         if (code >= 0x824F && code <= 0x829A)

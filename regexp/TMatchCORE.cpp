@@ -48,16 +48,13 @@ inline Walk Run(const TRE_DFA& dfa, const char* p, int state) {
 }
 
 inline const char* NextChar(const char* s) {
-    return IsLeadByte(*s) && s[1] != '\0' ? s + 2 : s + 1;
+    return s + CharLength(s);
 }
 
-// Whether p starts a character, given that base (<= p) does. A byte that is not a lead-byte
-// value always ends a character, so the lead-byte values before p pair up from the first one.
+// Whether p starts a character, given that base (<= p) does.
 bool IsCharStart(const char* base, const char* p) {
-    std::size_t run = 0;
-    for (const char* q = p; q > base && IsLeadByte(q[-1]); --q)
-        ++run;
-    return run % 2 == 0;
+    return !IsSecondByte(std::string_view(base, static_cast<std::size_t>(p - base) + 1),
+                         static_cast<std::size_t>(p - base));
 }
 
 // Finds the next character start at or after s where a match may begin: where the literal

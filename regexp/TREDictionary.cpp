@@ -15,7 +15,7 @@ std::vector<std::uint16_t> Codes(const std::string& entry) {
     std::vector<std::uint16_t> codes;
     for (std::size_t i = 0; i < entry.size(); ++i) {
         const auto b = static_cast<unsigned char>(entry[i]);
-        if (IsLeadByte(b) && i + 1 < entry.size()) {
+        if (CharLength(entry, i) == 2) {
             codes.push_back(
                 static_cast<std::uint16_t>(b << 8 | static_cast<unsigned char>(entry[i + 1])));
             ++i;
@@ -30,7 +30,7 @@ std::string Escaped(const std::string& entry) {
     std::string out;
     for (std::size_t i = 0; i < entry.size(); ++i) {
         const char c = entry[i];
-        if (IsLeadByte(c) && i + 1 < entry.size()) {
+        if (CharLength(entry, i) == 2) {
             out += c;
             out += entry[++i];
             continue;
@@ -66,7 +66,7 @@ std::vector<std::string> SplitCommaText(std::string_view text) {
     auto at = [&](std::size_t i) -> unsigned char {
         return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
     };
-    auto step = [&](std::size_t i) { return IsLeadByte(at(i)) && at(i + 1) != 0 ? i + 2 : i + 1; };
+    auto step = [&](std::size_t i) { return i + CharLength(text, i); };
     while (IsBlank(at(p)))
         ++p;
     while (at(p) != 0) {

@@ -38,7 +38,7 @@ std::uint16_t TREScanner::GetChar() {
     if (byte == 0)
         return 0;
     if (IsLeadByte(byte)) {
-        if (position_ == size || text_[position_] == '\0')
+        if (CharLength(text_, static_cast<std::size_t>(position_ - 1)) == 1)
             Error(RegExpMessage::LoneLeadByte);
         const auto trail = static_cast<unsigned char>(text_[position_]);
         position_ += 2;
@@ -48,22 +48,11 @@ std::uint16_t TREScanner::GetChar() {
     return byte;
 }
 
-// Gives back the character just read. The byte before the position is a trail byte when the
-// run of lead-byte values before it has odd length: a byte that is not a lead-byte value always
-// ends a character, so the run pairs up from its start.
+// Gives back the character just read.
 void TREScanner::UnGetChar() {
     if (position_ < 2)
         return;
-    if (position_ > 2) {
-        int run = 0;
-        for (int i = position_ - 3; i >= 0 && IsLeadByte(text_[i]); --i)
-            ++run;
-        if (run % 2 == 1) {
-            position_ -= 2;
-            return;
-        }
-    }
-    --position_;
+    position_ -= IsSecondByte(text_, static_cast<std::size_t>(position_ - 2)) ? 2 : 1;
 }
 
 // The character after a backslash, with the backslash already read.

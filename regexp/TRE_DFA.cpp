@@ -211,8 +211,9 @@ void TRE_DFA::BuildByteTables(std::uint16_t lineHeadCode, std::uint16_t lineTail
                 if (t.lo <= first && t.hi >= last) {
                     auto [it, added] = uniformIndex.try_emplace(t.target, 0);
                     if (added) {
-                        trails.fill(t.target);
-                        trails[0] = kDead;
+                        for (unsigned trail = 0; trail < 256; ++trail)
+                            trails[trail] =
+                                IsTrailByte(static_cast<unsigned char>(trail)) ? t.target : kDead;
                         it->second = addTable(trails.data());
                     }
                     index = it->second;
@@ -222,8 +223,10 @@ void TRE_DFA::BuildByteTables(std::uint16_t lineHeadCode, std::uint16_t lineTail
                          ++j) {
                         const unsigned from = std::max(unsigned{transitions[j].lo}, first) & 0xFF;
                         const unsigned to = std::min(unsigned{transitions[j].hi}, last) & 0xFF;
-                        for (unsigned trail = from; trail <= to; ++trail)
-                            trails[trail] = transitions[j].target;
+                        for (unsigned trail = from; trail <= to; ++trail) {
+                            if (IsTrailByte(static_cast<unsigned char>(trail)))
+                                trails[trail] = transitions[j].target;
+                        }
                     }
                     std::string key(reinterpret_cast<const char*>(trails.data()), sizeof trails);
                     auto [it, added] = mixedIndex.try_emplace(std::move(key), 0);

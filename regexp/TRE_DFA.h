@@ -32,7 +32,9 @@ struct TRE_DFAState {
 // text, so a search walks bytes instead of decoding characters and searching range lists:
 //   entry >= 0         the state after a one-byte character
 //   entry == kDead     no transition (also for NUL, which ends the text)
-//   entry <= -2        a lead byte: the trail byte indexes lead table -(entry + 2)
+//   entry <= -2        a lead byte: the next byte indexes lead table -(entry + 2); a byte
+//                      that cannot be a trail byte (NUL, CR, LF...) leaves the lead byte a
+//                      lone one, which has no transition
 class TRE_DFA : public TObject {
 public:
     static constexpr std::int32_t kDead = -1;

@@ -1,6 +1,8 @@
 #include "support/StringHelpers.h"
 
 #include "toolkit/core/Cp932.h"
+#include "toolkit/core/ScopeGuard.h"
+#include "toolkit/core/TLineSplitter.h"
 #include "toolkit/core/TStrings.h"
 
 #include <string>
@@ -35,7 +37,7 @@ namespace {
 size_t CharacterStart(std::string_view s, size_t i) {
     size_t p = 1;
     while (p < i)
-        p += IsLeadByte(s[p - 1]) ? 2 : 1;
+        p += CharLength(s, p - 1);
     return p == i ? i : i - 1;
 }
 
@@ -58,7 +60,7 @@ bool IsTrailByteAt(std::string_view s, int i) {
 bool Contains(std::string_view sub, std::string_view s) {
     if (sub.empty())
         return false;
-    for (size_t p = 0; p + sub.size() <= s.size(); p += IsLeadByte(s[p]) ? 2 : 1) {
+    for (size_t p = 0; p + sub.size() <= s.size(); p += CharLength(s, p)) {
         if (s.compare(p, sub.size(), sub) == 0)
             return true;
     }
@@ -66,39 +68,12 @@ bool Contains(std::string_view sub, std::string_view s) {
 }
 
 void TextToLines(std::string_view text, TStrings* list) {
-    list->BeginUpdate();
-    try {
+    WithUpdate(*list, [&] {
         list->Clear();
-        if (!text.empty()) {
-            // Room for the lines first, so that a long text does not grow the list line by
-            // line; CR-only breaks add the lines the LF count misses.
-            int lineFeeds = CountOfByte(text, '\n', static_cast<int>(text.size()));
-            int lines = lineFeeds - (text.back() == '\n' ? 1 : 0) + 1;
-            for (int k = 0; k < lines; ++k)
-                list->Add(std::string());
-            int index = 0;
-            size_t p = 0;
-            while (p < text.size()) {
-                size_t start = p;
-                while (p < text.size() && text[p] != '\r' && text[p] != '\n')
-                    ++p;
-                std::string line(text.substr(start, p - start));
-                if (index < list->Count())
-                    list->Put(index, line);
-                else
-                    list->Add(line);
-                ++index;
-                if (p < text.size() && text[p] == '\r')
-                    ++p;
-                if (p < text.size() && text[p] == '\n')
-                    ++p;
-            }
-        }
-    } catch (...) {
-        list->EndUpdate();
-        throw;
-    }
-    list->EndUpdate();
+        // Room for the lines first, so that a long text does not grow the list line by line.
+        list->SetCapacity(static_cast<int>(CountLines(text)));
+        ForEachLine(text, {}, [list](const TTextLine& line) { list->Add(std::string(line.text)); });
+    });
 }
 
 } // namespace kes

@@ -40,7 +40,7 @@ void TCharAttributes::Build(std::string_view text, std::string& attributes) cons
     size_t i = 0;
     while (i < text.size() && n < limit) {
         unsigned char b = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(b) && i + 1 < text.size()) {
+        if (CharLength(text, i) == 2) {
             out[n++] = '4';
             out[n++] = '5';
             i += 2;
@@ -67,7 +67,7 @@ int TCharAttributes::Width(std::string_view text) const {
     size_t i = 0;
     while (i < text.size()) {
         unsigned char b = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(b) && i + 1 < text.size()) {
+        if (CharLength(text, i) == 2) {
             width += 2;
             i += 2;
         } else {

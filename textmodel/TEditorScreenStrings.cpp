@@ -7,82 +7,21 @@
 #include "textmodel/TEditorWrapOption.h"
 #include "textmodel/TLineWrapper.h"
 #include "textmodel/TScreenStringsView.h"
+#include "toolkit/core/ScopeGuard.h"
+#include "toolkit/core/TLineSplitter.h"
 
 #include <algorithm>
-#include <exception>
 
 namespace kes {
 
-namespace {
-
-// Ends an update of a list on every way out of the scope that began it. Ending the outermost
-// update tells the editors of the change, and an editor may fail on that notice: its error
-// reaches the caller when the scope ends normally, and gives way to the error already on its
-// way out otherwise.
-class UpdateScope {
-public:
-    explicit UpdateScope(TStrings& list) : list_(list), exceptions_(std::uncaught_exceptions()) {
-        list_.BeginUpdate();
-    }
-    ~UpdateScope() noexcept(false) {
-        if (std::uncaught_exceptions() == exceptions_) {
-            list_.EndUpdate();
-            return;
-        }
-        try {
-            list_.EndUpdate();
-        } catch (...) {
-        }
-    }
-    UpdateScope(const UpdateScope&) = delete;
-    UpdateScope& operator=(const UpdateScope&) = delete;
-
-private:
-    TStrings& list_;
-    int exceptions_;
-};
-
-// Calls fn for every line of text. Lines end at CR LF, LF or a lone CR; a break at the very
-// end starts no further line; an empty text is one empty line; a NUL byte ends the text.
-template <class Fn> void ForEachLine(std::string_view text, Fn fn) {
-    text = text.substr(0, text.find('\0'));
-    if (text.empty()) {
-        fn(text);
-        return;
-    }
-    size_t p = 0;
-    while (p < text.size()) {
-        size_t e = text.find_first_of("\r\n", p);
-        if (e == std::string_view::npos) {
-            fn(text.substr(p));
-            return;
-        }
-        fn(text.substr(p, e - p));
-        p = e + 1;
-        if (text[e] == '\r' && p < text.size() && text[p] == '\n')
-            ++p;
-    }
+// Runs a whole-text re-cut inside one update of the rows with their change event detached,
+// attaching it again on every way out, so that a failed re-cut does not leave the editors deaf
+// to later edits.
+template <class Body> void TEditorScreenStrings::WithDetachedChangeEvent(Body body) {
+    TNotifyEvent saved = OnChange;
+    OnChange = {};
+    WithCleanup([&] { WithUpdate(*this, body); }, [&] { OnChange = saved; });
 }
-
-// Detaches a list's change event for the life of the scope and attaches it again on every way
-// out, so that a failed re-cut does not leave the editors deaf to later edits.
-class DetachedChangeEvent {
-public:
-    explicit DetachedChangeEvent(TNotifyEvent& event) : event_(event), saved_(event) {
-        event_ = {};
-    }
-    ~DetachedChangeEvent() { event_ = saved_; }
-    DetachedChangeEvent(const DetachedChangeEvent&) = delete;
-    DetachedChangeEvent& operator=(const DetachedChangeEvent&) = delete;
-
-private:
-    TNotifyEvent& event_;
-    TNotifyEvent saved_;
-};
-
-constexpr uint32_t MarksMask = 0xFFFF0000u;
-
-} // namespace
 
 TEditorScreenStrings::TEditorScreenStrings() {
     undoObj_ = CreateUndoObj();
@@ -173,17 +112,11 @@ void TEditorScreenStrings::SetUpdateState(bool updating) {
         return;
     }
     // The record is spent and the editors clamped also when an editor fails on the notice.
-    auto finish = [this] {
-        updateInfo_ = TEditorUpdateInfo();
-        ClampEditors();
-    };
-    try {
-        TEditorStringList::SetUpdateState(false);
-    } catch (...) {
-        finish();
-        throw;
-    }
-    finish();
+    WithCleanup([this] { TEditorStringList::SetUpdateState(false); },
+                [this] {
+                    updateInfo_ = TEditorUpdateInfo();
+                    ClampEditors();
+                });
 }
 
 // ---- marks
@@ -225,7 +158,9 @@ TLineWrapper& TEditorScreenStrings::Wrapper() {
 
 void TEditorScreenStrings::StrToWrapList(std::string_view text, TEditorStringList& list) {
     list.Clear();
-    ForEachLine(text, [&](std::string_view line) {
+    // A list of rows is never empty: an empty text is one empty row.
+    ForEachLine(text, {.nulEndsText = true, .emptyTextIsALine = true}, [&](const TTextLine& l) {
+        std::string_view line = l.text;
         if (!wordWrap_) {
             list.Add(std::string(line));
             return;
@@ -241,7 +176,7 @@ void TEditorScreenStrings::StrToWrapList(std::string_view text, TEditorStringLis
 void TEditorScreenStrings::RowsOfText(std::string_view text, TRowAttribute lastAttribute,
                                       TEditorStringList& list) {
     StrToWrapList(text, list);
-    text = text.substr(0, text.find('\0'));
+    text = TextBeforeNul(text);
     if (lastAttribute == raTextEnd && !text.empty() && (text.back() == '\n' || text.back() == '\r'))
         list.Add(std::string());
     list.SetRowAttributes(list.GetCount() - 1, lastAttribute);
@@ -312,56 +247,57 @@ TRowMarks TEditorScreenStrings::DeleteRows(int row, int count) {
     if (row < 0 || row >= GetCount() || count <= 0)
         return 0;
     count = std::min(count, GetCount() - row);
-    UpdateScope update(*this);
-    TRowMarks marks = 0;
-    for (int i = 0; i < count; ++i) {
-        marks = static_cast<TRowMarks>(marks | RowMarks(row));
-        Delete(row);
-    }
-    return marks;
+    return WithUpdate(*this, [&] {
+        TRowMarks marks = 0;
+        for (int i = 0; i < count; ++i) {
+            marks = static_cast<TRowMarks>(marks | RowMarks(row));
+            Delete(row);
+        }
+        return marks;
+    });
 }
 
 void TEditorScreenStrings::ReplaceRows(int row, int count, const TEditorStringList& list) {
     const int k = list.GetCount();
-    UpdateScope update(*this);
-    if (k < count) {
-        TRowMarks deleted = DeleteRows(row, count - k);
-        if (k > 0)
-            SetRowMarks(row, static_cast<TRowMarks>(RowMarks(row) | deleted));
-        else
-            ExcludeRowMarks(deleted);
-    } else if (k > count) {
-        // New rows go in right after the first old row, so the old rows behind them keep
-        // their marks on the same text, counted from the end of the range.
-        int at = count > 0 ? row + 1 : row;
-        for (int i = 0; i < k - count; ++i)
-            Insert(at, std::string());
-        if (count > 0) {
-            TScreenStringsView* active = ActiveEditor();
-            if (active && active->Col() == 0) {
-                // A line opened at column 0 pushes the mark down with its text.
-                SetRowMarks(row + k - count, RowMarks(row));
-                SetRowMarks(row, 0);
+    WithUpdate(*this, [&] {
+        if (k < count) {
+            TRowMarks deleted = DeleteRows(row, count - k);
+            if (k > 0)
+                SetRowMarks(row, static_cast<TRowMarks>(RowMarks(row) | deleted));
+            else
+                ExcludeRowMarks(deleted);
+        } else if (k > count) {
+            // New rows go in right after the first old row, so the old rows behind them keep
+            // their marks on the same text, counted from the end of the range.
+            int at = count > 0 ? row + 1 : row;
+            for (int i = 0; i < k - count; ++i)
+                Insert(at, std::string());
+            if (count > 0) {
+                TScreenStringsView* active = ActiveEditor();
+                if (active && active->Col() == 0) {
+                    // A line opened at column 0 pushes the mark down with its text.
+                    SetRowMarks(row + k - count, RowMarks(row));
+                    SetRowMarks(row, 0);
+                }
             }
         }
-    }
-    for (int i = 0; i < k; ++i) {
-        int target = row + i;
-        Put(target, std::string(list.View(i)));
-        SetWords1(target, list.Words1(i));
-        SetWords2(target, (list.Words2(i) & ~MarksMask) |
-                              (static_cast<uint32_t>(RowMarks(target) | list.RowMarks(i)) << 16));
-        SetTags(target, list.Tags(i));
-        SetParserTexts(target, list.ParserTexts(i));
-        if (list.BracketIndexes(i) != -2)
-            parsedEnd_ = std::max(parsedEnd_, target + 1);
-    }
+        for (int i = 0; i < k; ++i) {
+            int target = row + i;
+            Put(target, std::string(list.View(i)));
+            TRowMarks marks = static_cast<TRowMarks>(RowMarks(target) | list.RowMarks(i));
+            SetRowData(target, list.RowData(i));
+            SetRowMarks(target, marks);
+            SetTags(target, list.Tags(i));
+            if (list.BracketIndexes(i) != -2)
+                parsedEnd_ = std::max(parsedEnd_, target + 1);
+        }
+    });
 }
 
 void TEditorScreenStrings::UpdateRows(int row, int count, std::string_view text) {
     // The new text ends at a NUL byte. Cutting it here, before the rows around the edit are
     // joined to it, keeps those rows: cut later, a NUL would take them away with it.
-    text = text.substr(0, text.find('\0'));
+    text = TextBeforeNul(text);
     if (row < 0 || count < 0 || row + count > GetCount() || (count == 0 && text.empty()))
         return;
     // Text added after a last row that has no line break belongs to that row; appending it
@@ -375,116 +311,75 @@ void TEditorScreenStrings::UpdateRows(int row, int count, std::string_view text)
     const int top = std::max(FirstRowOfLine(row), row - 1);
     const int last = row + count - 1;
     int tail = LastRowOfLine(last);
-    UpdateScope update(*this);
-    TUndoData& undo = *undoObj_->NewUndoData();
-    TEditorUpdateInfo info;
-    info.Valid = true;
-    if (row == top && tail == last && text.empty()) {
-        // Whole lines deleted.
-        RowsText old = GetRowsText(row, count);
-        undo.StartRow = row;
-        undo.Text = std::move(old.text);
-        undo.Attribute = old.attribute;
-        undo.RowCount = 0;
-        TRowMarks marks = DeleteRows(row, count);
-        if (GetCount() == 0) {
-            ExcludeRowMarks(marks);
+    WithUpdate(*this, [&] {
+        TUndoData& undo = *undoObj_->NewUndoData();
+        TEditorUpdateInfo info;
+        info.Valid = true;
+        if (row == top && tail == last && text.empty()) {
+            // Whole lines deleted.
+            RowsText old = GetRowsText(row, count);
+            undo.StartRow = row;
+            undo.Text = std::move(old.text);
+            undo.Attribute = old.attribute;
+            undo.RowCount = 0;
+            TRowMarks marks = DeleteRows(row, count);
+            if (GetCount() == 0) {
+                ExcludeRowMarks(marks);
+            } else {
+                int keeper = std::min(row, GetCount() - 1);
+                SetRowMarks(keeper, static_cast<TRowMarks>(RowMarks(keeper) | marks));
+            }
+            info.StartRow = row;
+            info.OldCount = old.rows;
+            info.NewCount = 0;
+            info.ParsedCount = UpdateParseState(row, true);
+            updateInfo_ = info;
+            return;
+        }
+        TRowAttribute attribute;
+        if (tail > last) {
+            attribute = RowAttributes(tail);
+        } else if (tail != GetCount() - 1) {
+            // The following line is re-wrapped with the edit, so that a removed line break
+            // joins it.
+            tail = LastRowOfLine(tail + 1);
+            attribute = RowAttributes(tail);
         } else {
-            int keeper = std::min(row, GetCount() - 1);
-            SetRowMarks(keeper, static_cast<TRowMarks>(RowMarks(keeper) | marks));
+            // The edit reaches the end of the text. A text ending in CR ends with a line break
+            // as much as one ending in LF does.
+            bool breakAtEnd = !text.empty() && (text.back() == '\n' || text.back() == '\r');
+            attribute = breakAtEnd ? raLineEnd : raTextEnd;
         }
-        info.StartRow = row;
+        RowsText old = GetRowsText(top, tail - top + 1);
+        undo.StartRow = top;
+        undo.Attribute = old.attribute;
+
+        std::string newText;
+        auto appendRows = [&](int from, int to) {
+            for (int i = from; i <= to; ++i) {
+                newText += View(i);
+                if (RowAttributes(i) == raLineEnd)
+                    newText += "\r\n";
+            }
+        };
+        appendRows(top, row - 1);
+        newText += text;
+        appendRows(last + 1, tail);
+
+        TEditorStringList rows;
+        RowsOfText(newText, attribute, rows);
+        undo.RowCount = rows.GetCount();
+        undo.Text = std::move(old.text);
+        ReplaceRows(top, tail - top + 1, rows);
+        info.StartRow = top;
         info.OldCount = old.rows;
-        info.NewCount = 0;
-        info.ParsedCount = UpdateParseState(row, true);
+        info.NewCount = rows.GetCount();
+        info.ParsedCount = UpdateParseState(top, true);
         updateInfo_ = info;
-        return;
-    }
-    TRowAttribute attribute;
-    if (tail > last) {
-        attribute = RowAttributes(tail);
-    } else if (tail != GetCount() - 1) {
-        // The following line is re-wrapped with the edit, so that a removed line break
-        // joins it.
-        tail = LastRowOfLine(tail + 1);
-        attribute = RowAttributes(tail);
-    } else {
-        // The edit reaches the end of the text. A text ending in CR ends with a line break
-        // as much as one ending in LF does.
-        bool breakAtEnd = !text.empty() && (text.back() == '\n' || text.back() == '\r');
-        attribute = breakAtEnd ? raLineEnd : raTextEnd;
-    }
-    RowsText old = GetRowsText(top, tail - top + 1);
-    undo.StartRow = top;
-    undo.Attribute = old.attribute;
-
-    std::string newText;
-    auto appendRows = [&](int from, int to) {
-        for (int i = from; i <= to; ++i) {
-            newText += View(i);
-            if (RowAttributes(i) == raLineEnd)
-                newText += "\r\n";
-        }
-    };
-    appendRows(top, row - 1);
-    newText += text;
-    appendRows(last + 1, tail);
-
-    TEditorStringList rows;
-    RowsOfText(newText, attribute, rows);
-    undo.RowCount = rows.GetCount();
-    undo.Text = std::move(old.text);
-    ReplaceRows(top, tail - top + 1, rows);
-    info.StartRow = top;
-    info.OldCount = old.rows;
-    info.NewCount = rows.GetCount();
-    info.ParsedCount = UpdateParseState(top, true);
-    updateInfo_ = info;
+    });
 }
 
 // ---- parse state
-
-TRowAttributeData TEditorScreenStrings::RowData(int row) const {
-    TRowAttributeData data;
-    data.RowAttribute = RowAttributes(row);
-    data.PrevRowAttribute = PrevRowAttributes(row);
-    data.BracketIndex = BracketIndexes(row);
-    data.ParserState = ParserStates(row);
-    data.Remain = Remains(row);
-    data.ParserValue = ParserValues(row);
-    data.StartToken = StartTokens(row);
-    data.ParserFlag = ParserFlags(row);
-    data.ParserText = ParserTexts(row);
-    return data;
-}
-
-void TEditorScreenStrings::StoreRowData(int row, const TRowAttributeData& data) {
-    auto byte = [](int32_t v) { return static_cast<uint32_t>(v) & 0xFF; };
-    SetWords1(row, (static_cast<uint32_t>(data.RowAttribute) & 0x3) |
-                       ((static_cast<uint32_t>(data.PrevRowAttribute) & 0x3) << 2) |
-                       ((static_cast<uint32_t>(data.BracketIndex + 2) & 0xF) << 4) |
-                       (byte(data.ParserState) << 8) | (byte(data.Remain) << 16) |
-                       (byte(data.ParserValue) << 24));
-    SetWords2(row, (Words2(row) & MarksMask) | data.StartToken |
-                       (static_cast<uint32_t>(data.ParserFlag) << 8));
-    SetParserTexts(row, data.ParserText);
-}
-
-// Compares what a parser reads of the row's stored state: everything but its own attribute.
-bool TEditorScreenStrings::RowDataEquals(int row, const TRowAttributeData& data) const {
-    auto byte = [](int32_t v) { return static_cast<int>(static_cast<uint32_t>(v) & 0xFF); };
-    return PrevRowAttributes(row) == (data.PrevRowAttribute & 0x3) &&
-           BracketIndexes(row) == data.BracketIndex &&
-           ParserStates(row) == byte(data.ParserState) && Remains(row) == byte(data.Remain) &&
-           ParserValues(row) == byte(data.ParserValue) && StartTokens(row) == data.StartToken &&
-           ParserFlags(row) == data.ParserFlag && ParserTexts(row) == data.ParserText;
-}
-
-void TEditorScreenStrings::MarkNotComputed(int row) {
-    SetWords1(row, Words1(row) & 0x3);
-    SetWords2(row, Words2(row) & MarksMask);
-    SetParserTexts(row, {});
-}
 
 int TEditorScreenStrings::ScreenRows() const {
     TScreenStringsView* owner = OwnerEditor();
@@ -504,7 +399,7 @@ int TEditorScreenStrings::Parse(TFountainParser& parser, int start, int last,
             return stored;
         }
         data.RowAttribute = RowAttributes(row);
-        StoreRowData(row, data);
+        SetRowData(row, data);
         if (notify) {
             ++stored;
             for (TScreenStringsView* editor : editors_)
@@ -515,7 +410,7 @@ int TEditorScreenStrings::Parse(TFountainParser& parser, int start, int last,
     }
     // Rows beyond the window are parsed when they are first painted.
     for (int i = row; i < parsedEnd_; ++i)
-        MarkNotComputed(i);
+        ClearRowData(i);
     parsedEnd_ = row;
     return stored;
 }
@@ -555,7 +450,7 @@ void TEditorScreenStrings::InitParseState() {
     if (owner && (owner->Loading() || owner->Destroying()))
         return;
     for (int i = 0; i < std::min(parsedEnd_, GetCount()); ++i)
-        MarkNotComputed(i);
+        ClearRowData(i);
     parsedEnd_ = 0;
     if (!owner || GetCount() == 0)
         return;
@@ -580,9 +475,8 @@ void TEditorScreenStrings::RewrapLine(int row, int& next) {
         TScreenStringsView* owner = OwnerEditor();
         int displayWidth = owner ? owner->DisplayWidth(text) : width;
         if (owner && displayWidth < width) {
-            SetWords1(row, raLineEnd);
-            SetWords2(row, Words2(row) & MarksMask);
-            SetParserTexts(row, {});
+            SetRowAttributes(row, raLineEnd);
+            ClearRowData(row);
             next = row + 1;
             return;
         }
@@ -609,9 +503,9 @@ void TEditorScreenStrings::RewrapLine(int row, int& next) {
         TRowMarks marks = RowMarks(row + j);
         if (j == newCount - 1)
             marks = static_cast<TRowMarks>(marks | surplus);
-        SetWords1(row + j, piece.continued ? raContinued : raLineEnd);
-        SetWords2(row + j, static_cast<uint32_t>(marks) << 16);
-        SetParserTexts(row + j, {});
+        SetRowAttributes(row + j, piece.continued ? raContinued : raLineEnd);
+        ClearRowData(row + j);
+        SetRowMarks(row + j, marks);
     }
     next = row + newCount;
 }
@@ -621,9 +515,7 @@ void TEditorScreenStrings::WrapAll() {
     if (GetCount() == 0 || (owner && owner->Loading()))
         return;
     CancelSelections();
-    DetachedChangeEvent detached(OnChange);
-    {
-        UpdateScope update(*this);
+    WithDetachedChangeEvent([&] {
         TRowAttribute lastAttribute = RowAttributes(GetCount() - 1);
         int row = 0;
         while (row < GetCount())
@@ -631,7 +523,7 @@ void TEditorScreenStrings::WrapAll() {
         SetRowAttributes(GetCount() - 1, lastAttribute);
         parsedEnd_ = 0;
         ++version_;
-    }
+    });
 }
 
 void TEditorScreenStrings::UnwrapAll() {
@@ -641,9 +533,7 @@ void TEditorScreenStrings::UnwrapAll() {
     TRowAttribute lastAttribute = RowAttributes(GetCount() - 1);
     if (lastAttribute == raContinued)
         lastAttribute = raTextEnd;
-    DetachedChangeEvent detached(OnChange);
-    {
-        UpdateScope update(*this);
+    WithDetachedChangeEvent([&] {
         for (int row = 0; row < GetCount(); ++row) {
             int end = LastRowOfLine(row);
             if (end == row) {
@@ -665,7 +555,7 @@ void TEditorScreenStrings::UnwrapAll() {
         }
         SetRowAttributes(GetCount() - 1, lastAttribute);
         ++version_;
-    }
+    });
 }
 
 void TEditorScreenStrings::AfterRewrap() {
@@ -709,21 +599,15 @@ void TEditorScreenStrings::Clear() {
     usedMarks_ = 0;
     parsedEnd_ = 0;
     updateInfo_ = {0, GetCount(), 0, 0, true};
-    auto reset = [this] {
-        updateInfo_ = TEditorUpdateInfo();
-        for (TScreenStringsView* editor : editors_) {
-            editor->SetRow(0);
-            editor->SetCol(0);
-        }
-    };
-    try {
-        TEditorStringList::Clear();
-    } catch (...) {
-        // An editor failed on the change notice; the rows are gone all the same.
-        reset();
-        throw;
-    }
-    reset();
+    // Also when an editor fails on the change notice: the rows are gone all the same.
+    WithCleanup([this] { TEditorStringList::Clear(); },
+                [this] {
+                    updateInfo_ = TEditorUpdateInfo();
+                    for (TScreenStringsView* editor : editors_) {
+                        editor->SetRow(0);
+                        editor->SetCol(0);
+                    }
+                });
 }
 
 void TEditorScreenStrings::Insert(int index, const std::string& s) {

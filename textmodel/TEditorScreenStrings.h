@@ -106,8 +106,7 @@ public:
     // whose state was stored (0 unless notify).
     int UpdateParseState(int row, bool notify);
     void InitParseState();
-    // The parse state stored for a row, and whether it is computed at all.
-    TRowAttributeData RowData(int row) const;
+    // Whether the parse state stored for a row (RowData) is computed at all.
     bool ParseStateComputed(int row) const { return BracketIndexes(row) != -2; }
 
     void WrapAll();
@@ -146,13 +145,11 @@ private:
     void ClampEditors();
     void CancelSelections();
     TLineWrapper& Wrapper();
-    void StoreRowData(int row, const TRowAttributeData& data);
-    bool RowDataEquals(int row, const TRowAttributeData& data) const;
-    void MarkNotComputed(int row);
     int ScreenRows() const;
     int Parse(TFountainParser& parser, int start, int last, TRowAttributeData data,
               bool stopWhenEqual, bool notify);
     void RewrapLine(int row, int& next);
+    template <class Body> void WithDetachedChangeEvent(Body body);
 
     std::vector<TScreenStringsView*> editors_;
     TEditorUpdateInfo updateInfo_;

@@ -3,92 +3,28 @@
 #include "textmodel/TEditorScreenStrings.h"
 #include "textmodel/TLinesView.h"
 #include "toolkit/core/Exception.h"
+#include "toolkit/core/ScopeGuard.h"
+#include "toolkit/core/TLineSplitter.h"
+#include "toolkit/core/TextFile.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <cstring>
-#include <memory>
 
 namespace kes {
 
 namespace {
-
-constexpr size_t BlockSize = 8192;
-constexpr char CtrlZ = 0x1A;
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-// Splits a file into lines block by block. Calls line(piece, ends) for each piece of a line
-// found in a block, ends telling whether a line break follows it; stops at Ctrl-Z. Returns
-// false when a NUL byte comes before the end of the text.
-template <class Fn> bool ScanFile(std::FILE* file, const std::string& fileName, Fn line) {
-    // The bytes that end a piece: line breaks, NUL and Ctrl-Z.
-    static const auto stops = [] {
-        std::array<bool, 256> table{};
-        for (unsigned char b : {'\r', '\n', '\0', static_cast<char>(CtrlZ)})
-            table[b] = true;
-        return table;
-    }();
-    char block[BlockSize];
-    bool pendingCR = false;
-    for (;;) {
-        size_t got = std::fread(block, 1, BlockSize, file);
-        if (got == 0) {
-            if (std::ferror(file))
-                throw EFileError(fileName, "ファイルを読めません");
-            return true;
-        }
-        size_t p = 0;
-        if (pendingCR && block[0] == '\n')
-            p = 1;
-        pendingCR = false;
-        while (p < got) {
-            size_t e = p;
-            while (e < got && !stops[static_cast<unsigned char>(block[e])])
-                ++e;
-            if (e == got) {
-                line(std::string_view(block + p, e - p), false);
-                break;
-            }
-            if (block[e] == '\0')
-                return false;
-            if (block[e] == CtrlZ) {
-                line(std::string_view(block + p, e - p), false);
-                return true;
-            }
-            line(std::string_view(block + p, e - p), true);
-            p = e + 1;
-            if (block[e] == '\r') {
-                if (p == got)
-                    pendingCR = true;
-                else if (block[p] == '\n')
-                    ++p;
-            }
-        }
-    }
-}
 
 // A line written through Lines as the rows will hold it: up to a NUL byte, with every line
 // break CR LF. The caret is placed by counting the bytes of the rows after the edit, so the
 // count must be made on this form, and the line break that Put, Insert and Add add after it
 // must not fall behind a NUL.
 std::string StoredForm(std::string_view s) {
-    s = s.substr(0, s.find('\0'));
     std::string out;
     out.reserve(s.size());
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\r' || s[i] == '\n') {
+    ForEachLine(s, {.nulEndsText = true}, [&out](const TTextLine& line) {
+        out += line.text;
+        if (line.broken)
             out += "\r\n";
-            if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')
-                ++i;
-        } else {
-            out += s[i];
-        }
-    }
+    });
     return out;
 }
 
@@ -194,14 +130,12 @@ void TEditorStrings::Edit(int row, int count, std::string_view text, int caretRo
     if (editor_.HasSelection())
         editor_.CleanSelection();
     editor_.HideCaret();
-    try {
-        Rows().UpdateRows(row, count, text);
-        PlaceCaret(caretRow, caretOffset);
-    } catch (...) {
-        editor_.ShowCaret();
-        throw;
-    }
-    editor_.ShowCaret();
+    WithCleanup(
+        [&] {
+            Rows().UpdateRows(row, count, text);
+            PlaceCaret(caretRow, caretOffset);
+        },
+        [this] { editor_.ShowCaret(); });
 }
 
 void TEditorStrings::Put(int index, const std::string& s) {
@@ -266,90 +200,36 @@ void TEditorStrings::Assign(TPersistent* source) {
 }
 
 void TEditorStrings::SetTextStr(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
-    BeginUpdate();
-    try {
-        TEditorScreenStrings& rows = Rows();
-        rows.Clear();
-        if (!text.empty()) {
-            size_t p = 0;
-            while (p < text.size()) {
-                size_t e = text.find_first_of("\r\n", p);
-                if (e == std::string_view::npos)
-                    e = text.size();
-                rows.AppendLine(text.substr(p, e - p));
-                p = e + 1;
-                if (e < text.size() && text[e] == '\r' && p < text.size() && text[p] == '\n')
-                    ++p;
-            }
-            if (text.back() != '\n' && text.back() != '\r')
-                rows.SetRowAttributes(rows.GetCount() - 1, raTextEnd);
-        }
-        rows.InitParseState();
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    FillRows(TextBeforeNul(text));
 }
 
-void TEditorStrings::LoadFromFile(const std::string& fileName) {
-    FilePtr file(std::fopen(fileName.c_str(), "rb"));
-    if (!file)
-        throw EFileError(fileName,
-                         std::string("ファイルを開けません (") + std::strerror(errno) + ")");
-    LoadFromStream(file.get(), fileName);
-}
-
-void TEditorStrings::LoadFromStream(std::FILE* file, const std::string& fileName) {
-    if (std::fseek(file, 0, SEEK_SET) != 0)
-        throw EFileError(fileName, "ファイルを読めません");
-    const std::string nulError = "NUL バイトを含むファイルはテキストとして読み込めません";
-    // Pass 1 counts the lines and makes sure the whole file can be taken before the current
-    // text is given up.
-    int lines = 0;
-    bool open = false;
-    if (!ScanFile(file, fileName, [&](std::string_view piece, bool ends) {
-            if (ends || !piece.empty())
-                open = !ends;
-            if (ends)
-                ++lines;
-        }))
-        throw EFileError(fileName, nulError);
-    if (open)
-        ++lines;
-    if (std::fseek(file, 0, SEEK_SET) != 0)
-        throw EFileError(fileName, "ファイルを読めません");
-
-    BeginUpdate();
-    try {
+void TEditorStrings::FillRows(std::string_view text) {
+    WithUpdate(*this, [&] {
         TEditorScreenStrings& rows = Rows();
         rows.Clear();
         if (!rows.WordWrap())
-            rows.SetCapacity(lines);
-        std::string line;
-        bool pending = false;
-        bool ok = ScanFile(file, fileName, [&](std::string_view piece, bool ends) {
-            line += piece;
-            pending = !line.empty();
-            if (ends) {
-                rows.AppendLine(line);
-                line.clear();
-                pending = false;
-            }
+            rows.SetCapacity(static_cast<int>(CountLines(text)));
+        bool broken = true;
+        ForEachLine(text, {}, [&](const TTextLine& line) {
+            rows.AppendLine(line.text);
+            broken = line.broken;
         });
-        if (pending) {
-            rows.AppendLine(line);
+        if (!broken)
             rows.SetRowAttributes(rows.GetCount() - 1, raTextEnd);
-        }
-        if (!ok)
-            throw EFileError(fileName, nulError);
         rows.InitParseState();
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
+}
+
+void TEditorStrings::LoadFromFile(const std::string& fileName) {
+    LoadText(LoadTextFile(fileName));
+}
+
+void TEditorStrings::LoadFromStream(std::FILE* file, const std::string& fileName) {
+    LoadText(LoadTextStream(file, fileName));
+}
+
+void TEditorStrings::LoadText(const std::string& text) {
+    FillRows(text);
     for (int i = 0; i < Rows().EditorCount(); ++i)
         Rows().Editors(i)->Relayout();
 }
@@ -369,14 +249,8 @@ void TEditorStrings::SetUpdateState(bool updating) {
         return;
     }
     --updateDepth_;
-    try {
-        rows.EndUpdate();
-    } catch (...) {
-        // An editor failed on the change notice: the editor is restored all the same.
-        RestoreAfterUpdate();
-        throw;
-    }
-    RestoreAfterUpdate();
+    // Also when an editor fails on the change notice: the editor is restored all the same.
+    WithCleanup([&rows] { rows.EndUpdate(); }, [this] { RestoreAfterUpdate(); });
 }
 
 void TEditorStrings::RestoreAfterUpdate() {

@@ -31,14 +31,14 @@ public:
     void Delete(int index) override;
     void Insert(int index, const std::string& s) override;
 
-    // Reads a text file in blocks of 8192 bytes: CR, LF and CR LF end lines (also a CR that
-    // ends one block with the LF that starts the next), a Ctrl-Z byte (0x1A) ends the text.
-    // The current text stays as it was when the file cannot be opened, and when it holds a
-    // NUL byte before its end: such a file is no text (UTF-16, a binary) and is refused with
-    // an EFileError rather than shown cut short or garbled. Loading records no undo entry.
+    // Reads a text file with the one text-file loader (LoadTextFile): CR, LF and CR LF end
+    // lines, a Ctrl-Z byte (0x1A) ends the text. The current text stays as it was when the
+    // file cannot be taken: it cannot be opened or read, or it holds a NUL byte before its end,
+    // as a UTF-16 file or a binary does (refused with an EFileError rather than shown cut short
+    // or garbled). Loading records no undo entry.
     void LoadFromFile(const std::string& fileName) override;
-    // The same from an open file, which must allow going back to its start; fileName names
-    // it in errors.
+    // The same from an open file, read from where it stands to its end (standard input, say);
+    // fileName names it in errors.
     void LoadFromStream(std::FILE* file, const std::string& fileName);
 
     // The first row of line `index` (the row count for index = the line count).
@@ -49,6 +49,10 @@ protected:
 
 private:
     TEditorScreenStrings& Rows() const;
+    // Replaces the rows by the lines of text (which holds no NUL), around undo.
+    void FillRows(std::string_view text);
+    // FillRows for a loaded file, then the editors lay out the new text.
+    void LoadText(const std::string& text);
     // One edit: cancel the selection, hide the caret, UpdateRows, then put the caret
     // `caretOffset` bytes after the start of row `caretRow`, and show it again.
     void Edit(int row, int count, std::string_view text, int caretRow, size_t caretOffset);

@@ -2,46 +2,35 @@
 
 #include "textmodel/TEditorScreenStrings.h"
 #include "textmodel/TScreenStringsView.h"
+#include "toolkit/core/ScopeGuard.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kes {
 
 namespace {
 
-// Hides the caret of the editor being undone in and opens an update of the rows; the caret
-// is shown again and the update ended on every way out, also when re-applying fails.
-class ReapplyScope {
-public:
-    ReapplyScope(TEditorScreenStrings& rows, TScreenStringsView* editor)
-        : rows_(rows), editor_(editor) {
-        if (editor_)
-            editor_->HideCaret();
-        rows_.BeginUpdate();
-    }
-    ~ReapplyScope() {
-        // Only on the way out by an error: that error goes on, not one from the notice.
-        if (!ended_) {
-            try {
-                EndUpdate();
-            } catch (...) {
+// Hides the caret of the editor being undone in and runs body, which re-applies an entry
+// and returns where the caret goes, inside one update of the rows. The caret is placed once
+// the update is over and shown again on every way out, also when re-applying fails.
+template <class Body>
+void ReapplyInUpdate(TEditorScreenStrings& rows, TScreenStringsView* editor, Body body) {
+    if (editor)
+        editor->HideCaret();
+    WithCleanup(
+        [&] {
+            const std::pair<int, int> caret = WithUpdate(rows, body);
+            if (editor) {
+                editor->SetRow(caret.first);
+                editor->SetCol(caret.second);
             }
-        }
-        if (editor_)
-            editor_->ShowCaret();
-    }
-    void EndUpdate() {
-        ended_ = true;
-        rows_.EndUpdate();
-    }
-    ReapplyScope(const ReapplyScope&) = delete;
-    ReapplyScope& operator=(const ReapplyScope&) = delete;
-
-private:
-    TEditorScreenStrings& rows_;
-    TScreenStringsView* editor_;
-    bool ended_ = false;
-};
+        },
+        [editor] {
+            if (editor)
+                editor->ShowCaret();
+        });
+}
 
 } // namespace
 
@@ -124,48 +113,38 @@ void TEditorUndoObj::Undo() {
     TUndoData* entry = undoList_.Last();
     if (!entry)
         return;
-    TScreenStringsView* editor = rows_.ActiveEditor();
-    ReapplyScope scope(rows_, editor);
-    Taken taken = Reapply(*entry);
-    entry->RowCount = taken.newCount;
-    entry->Attribute = taken.attribute;
-    entry->Text = std::move(taken.text);
-    AddRedoData(*entry);
-    // The entry is spent before the editors hear of the change: they see the history as it
-    // now is, and an editor that fails on the notice cannot leave the turned entry behind
-    // for a second undo to re-apply as if it were the edit.
-    const int row = entry->Row;
-    const int col = entry->Col;
-    undoList_.Delete(undoList_.Count() - 1);
-    scope.EndUpdate();
-    if (editor) {
-        editor->SetRow(row);
-        editor->SetCol(col);
-    }
+    ReapplyInUpdate(rows_, rows_.ActiveEditor(), [&] {
+        Taken taken = Reapply(*entry);
+        entry->RowCount = taken.newCount;
+        entry->Attribute = taken.attribute;
+        entry->Text = std::move(taken.text);
+        AddRedoData(*entry);
+        // The entry is spent before the editors hear of the change: they see the history as
+        // it now is, and an editor that fails on the notice cannot leave the turned entry
+        // behind for a second undo to re-apply as if it were the edit.
+        const std::pair<int, int> caret{entry->Row, entry->Col};
+        undoList_.Delete(undoList_.Count() - 1);
+        return caret;
+    });
 }
 
 void TEditorUndoObj::Redo() {
     TUndoData* entry = redoList_.Last();
     if (!entry)
         return;
-    TScreenStringsView* editor = rows_.ActiveEditor();
-    ReapplyScope scope(rows_, editor);
-    Taken taken = Reapply(*entry);
-    redoing_ = true;
-    TUndoData* undo = NewUndoData();
-    redoing_ = false;
-    undo->StartRow = entry->StartRow;
-    undo->RowCount = taken.newCount;
-    undo->Attribute = taken.attribute;
-    undo->Text = std::move(taken.text);
-    const int row = entry->Row;
-    const int col = entry->Col;
-    redoList_.Delete(redoList_.Count() - 1);
-    scope.EndUpdate();
-    if (editor) {
-        editor->SetRow(row);
-        editor->SetCol(col);
-    }
+    ReapplyInUpdate(rows_, rows_.ActiveEditor(), [&] {
+        Taken taken = Reapply(*entry);
+        redoing_ = true;
+        TUndoData* undo = NewUndoData();
+        redoing_ = false;
+        undo->StartRow = entry->StartRow;
+        undo->RowCount = taken.newCount;
+        undo->Attribute = taken.attribute;
+        undo->Text = std::move(taken.text);
+        const std::pair<int, int> caret{entry->Row, entry->Col};
+        redoList_.Delete(redoList_.Count() - 1);
+        return caret;
+    });
 }
 
 } // namespace kes

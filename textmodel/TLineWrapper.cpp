@@ -13,7 +13,7 @@ bool TLineWrapper::CharIn(std::string_view x, std::string_view set) {
         return false;
     size_t i = 0;
     while (i < set.size()) {
-        size_t n = IsLeadByte(set[i]) && i + 1 < set.size() ? 2 : 1;
+        size_t n = CharLength(set, i);
         if (n == x.size() && set[i] == x[0] && (n == 1 || set[i + 1] == x[1]))
             return true;
         i += n;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "textmodel/TRowAttribute.h"
+#include "textmodel/TRowAttributeData.h"
 #include "textmodel/TheStringList.h"
 
 #include <cstdint>
@@ -53,6 +54,16 @@ public:
     }
     TRowMarks RowMarks(int index) const { return static_cast<TRowMarks>(Words2(index) >> 16); }
     void SetRowMarks(int index, TRowMarks marks) { SetBits2(index, 16, 0xFFFF, marks); }
+
+    // The whole parse state of a row, unpacked, and stored (the row attribute with it; the
+    // marks stay).
+    TRowAttributeData RowData(int index) const;
+    void SetRowData(int index, const TRowAttributeData& data);
+    // Whether the row holds the state a parser would read of data: everything but the row's
+    // own attribute, the integers as their stored bytes.
+    bool RowDataEquals(int index, const TRowAttributeData& data) const;
+    // Marks the row's parse state not computed; its attribute and marks stay.
+    void ClearRowData(int index);
 
 private:
     void SetBits1(int index, int shift, uint32_t mask, uint32_t value) {

@@ -1,4 +1,4 @@
-#include "editor/SearchMatcher.h"
+#include "editor/search/SearchMatcher.h"
 #include "toolkit/core/Cp932Codec.h"
 #include "tools/ToolCommand.h"
 

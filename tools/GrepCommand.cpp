@@ -1,6 +1,7 @@
 #include "regexp/ERegExpParser.h"
 #include "regexp/TLineSearch.h"
 #include "toolkit/core/Cp932Codec.h"
+#include "toolkit/core/TLineSplitter.h"
 #include "tools/ToolCommand.h"
 
 #include <cstdio>
@@ -59,12 +60,9 @@ int RunGrep(const std::vector<std::string>& args) {
     }
     if (operands.size() > 1)
         return kes::tool::Fail(kName, "at most one file");
-    auto input = kes::tool::ReadInput(operands.empty() ? std::string() : operands.front());
+    auto input = kes::tool::ReadTextInput(operands.empty() ? std::string() : operands.front());
     if (!input)
         return 2;
-    std::string& text = *input;
-    if (auto eof = text.find('\x1A'); eof != std::string::npos)
-        text.resize(eof);
 
     kes::TLineSearch search;
     search.SetFindString(pattern);
@@ -73,26 +71,18 @@ int RunGrep(const std::vector<std::string>& args) {
     bool found = false;
     std::string line;
     std::size_t lineNumber = 0;
-    std::size_t p = 0;
     try {
         // Searching an empty line compiles the pattern, so a faulty one is reported even when
         // the text has no line to search.
         search.FindInLine(std::string(), false, hits);
-        while (p < text.size()) {
-            std::size_t end = text.find_first_of("\r\n", p);
-            const bool lineBreak = end != std::string::npos;
-            if (!lineBreak)
-                end = text.size();
-            line.assign(text, p, end - p);
-            p = end;
-            if (lineBreak)
-                p += text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+        kes::ForEachLine(*input, {}, [&](const kes::TTextLine& textLine) {
+            line.assign(textLine.text);
             ++lineNumber;
-            search.FindInLine(line, lineBreak, hits);
+            search.FindInLine(line, textLine.broken, hits);
             for (const kes::TSearchInfo& hit : hits)
                 std::printf("%zu\t%d\t%d\n", lineNumber, hit.position, hit.length);
             found = found || !hits.empty();
-        }
+        });
     } catch (const kes::ERegExpParser& e) {
         std::fflush(stdout);
         return kes::tool::Fail(kName,

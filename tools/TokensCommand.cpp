@@ -6,6 +6,8 @@
 #include "textmodel/TEditorScreenStrings.h"
 #include "textmodel/TEditorWrapOption.h"
 #include "textmodel/THeadlessEditor.h"
+#include "toolkit/core/ScopeGuard.h"
+#include "toolkit/core/TLineSplitter.h"
 
 #include <charconv>
 #include <cstdio>
@@ -17,29 +19,18 @@ namespace kes::tool {
 
 namespace {
 
-// Cuts the text into rows as a text file is loaded: CR, LF and CR LF end a line, a final
-// line break adds no empty line, and a Ctrl-Z byte ends the text.
-void LoadRows(const std::string& data, TEditorStringList& rows) {
-    size_t size = data.find('\x1A');
-    if (size == std::string::npos)
-        size = data.size();
-    rows.BeginUpdate();
-    size_t p = 0;
-    bool broken = false; // whether the last line ended with a line break
-    while (p < size) {
-        size_t start = p;
-        while (p < size && data[p] != '\r' && data[p] != '\n')
-            ++p;
-        rows.Add(data.substr(start, p - start));
-        broken = p < size;
-        if (p < size && data[p] == '\r')
-            ++p;
-        if (p < size && data[p] == '\n')
-            ++p;
-    }
-    if (rows.Count() > 0 && !broken)
-        rows.SetRowAttributes(rows.Count() - 1, raTextEnd);
-    rows.EndUpdate();
+// Cuts the loaded text into rows as Lines does: every line a raLineEnd row, the last one
+// raTextEnd when no line break ends the text.
+void LoadRows(std::string_view text, TEditorStringList& rows) {
+    WithUpdate(rows, [&] {
+        bool broken = true;
+        ForEachLine(text, {}, [&](const TTextLine& line) {
+            rows.Add(std::string(line.text));
+            broken = line.broken;
+        });
+        if (!broken)
+            rows.SetRowAttributes(rows.Count() - 1, raTextEnd);
+    });
 }
 
 // Re-cuts the rows as the editor's word wrap does at the given width (the other wrap options
@@ -54,32 +45,6 @@ void WrapRows(TEditorStringList& rows, int width) {
     rows.Clear();
     for (int i = 0; i < screen.Count(); ++i)
         rows.SetRowAttributes(rows.Add(screen.Get(i)), screen.RowAttributes(i));
-}
-
-// The state kept in row i's packed words, as the painter reads it back.
-TRowAttributeData StoredState(const TEditorStringList& rows, int i) {
-    TRowAttributeData data;
-    data.RowAttribute = rows.RowAttributes(i);
-    data.PrevRowAttribute = rows.PrevRowAttributes(i);
-    data.BracketIndex = rows.BracketIndexes(i);
-    data.ParserState = rows.ParserStates(i);
-    data.Remain = rows.Remains(i);
-    data.ParserValue = rows.ParserValues(i);
-    data.StartToken = rows.StartTokens(i);
-    data.ParserFlag = rows.ParserFlags(i);
-    data.ParserText = rows.ParserTexts(i);
-    return data;
-}
-
-void Store(TEditorStringList& rows, int i, const TRowAttributeData& data) {
-    rows.SetPrevRowAttributes(i, data.PrevRowAttribute);
-    rows.SetBracketIndexes(i, data.BracketIndex);
-    rows.SetParserStates(i, data.ParserState);
-    rows.SetRemains(i, data.Remain);
-    rows.SetParserValues(i, data.ParserValue);
-    rows.SetStartTokens(i, data.StartToken);
-    rows.SetParserFlags(i, data.ParserFlag);
-    rows.SetParserTexts(i, data.ParserText);
 }
 
 class Output {
@@ -160,7 +125,7 @@ int RunTokens(const std::vector<std::string>& args) {
 
     TEditorStringList rows;
     {
-        std::optional<std::string> data = ReadInput(path);
+        std::optional<std::string> data = ReadTextInput(path);
         if (!data)
             return 2;
         LoadRows(*data, rows);
@@ -173,7 +138,7 @@ int RunTokens(const std::vector<std::string>& args) {
     TRowAttributeData data = TRowAttributeData::TextStart();
     for (int i = 0; i < rows.Count(); ++i) {
         data.RowAttribute = rows.RowAttributes(i);
-        Store(rows, i, data);
+        rows.SetRowData(i, data);
         parser->NextRowData(i, rows, data);
         data.PrevRowAttribute = rows.RowAttributes(i);
     }
@@ -189,7 +154,7 @@ int RunTokens(const std::vector<std::string>& args) {
         text.assign(row);
         if (rows.RowAttributes(i) == raContinued && i + 1 < rows.Count())
             text.append(rows.View(i + 1));
-        painter->NewData(text, StoredState(rows, i));
+        painter->NewData(text, rows.RowData(i));
         while (painter->NextToken() != ttEnd && painter->SourcePos() < length)
             out.Line(i, painter->SourcePos(), painter->TokenLength(), painter->Token());
     }

@@ -1,5 +1,8 @@
 #include "tools/ToolCommand.h"
 
+#include "toolkit/core/Exception.h"
+#include "toolkit/core/TextFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,10 +25,16 @@ ToolCommand::ToolCommand(const char* name, const char* usage, Run run)
     Registry().push_back(this);
 }
 
-const std::vector<const ToolCommand*>& Commands() { return Registry(); }
+const std::vector<const ToolCommand*>& Commands() {
+    return Registry();
+}
+
+bool IsStandardInput(const std::string& path) {
+    return path.empty() || path == "-";
+}
 
 std::optional<std::string> ReadInput(const std::string& path) {
-    if (path.empty()) {
+    if (IsStandardInput(path)) {
         // Read with stdio so that a failed read (standard input redirected from a directory,
         // say) is told apart from an empty input.
         std::string data;
@@ -60,6 +69,17 @@ std::optional<std::string> ReadInput(const std::string& path) {
         return std::nullopt;
     }
     return data;
+}
+
+std::optional<std::string> ReadTextInput(const std::string& path) {
+    try {
+        if (IsStandardInput(path))
+            return LoadTextStream(stdin, "standard input");
+        return LoadTextFile(path);
+    } catch (const Exception& e) {
+        std::fprintf(stderr, "kespad-tool: %s\n", e.Message().c_str());
+        return std::nullopt;
+    }
 }
 
 int Fail(const char* command, const std::string& message) {

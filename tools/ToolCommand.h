@@ -21,9 +21,17 @@ struct ToolCommand {
 
 const std::vector<const ToolCommand*>& Commands();
 
-// Reads a whole file, or standard input when path is empty. On failure prints
+// Whether a FILE operand names standard input: none given (empty) or "-".
+bool IsStandardInput(const std::string& path);
+
+// Reads a whole file's raw bytes, or standard input. On failure prints
 // "kespad-tool: <path>: <reason>" to stderr and returns nothing; callers exit with 2.
 std::optional<std::string> ReadInput(const std::string& path);
+
+// Reads a text file, or standard input, with the editor's loader (LoadTextFile): the text up
+// to a Ctrl-Z, a file with a NUL refused. On failure prints "kespad-tool: <message>" to stderr
+// and returns nothing; callers exit with 2.
+std::optional<std::string> ReadTextInput(const std::string& path);
 
 // Prints "kespad-tool <command>: <message>" to stderr and returns 2.
 int Fail(const char* command, const std::string& message);

@@ -10,17 +10,12 @@
 #include <charconv>
 #include <cstdio>
 #include <limits>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace kes::tool {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 // A number too large for an int saturates, so that the editor's clamps apply to it as to
 // any other out-of-range value.
@@ -38,24 +33,12 @@ bool ParseNumber(const std::string& text, int& value) {
     return true;
 }
 
-// Loads the file the way the editor does, so standard input is first copied to a file the
-// loader can read twice.
+// Loads the file, or standard input, the way the editor does.
 void Load(THeadlessEditor& editor, const std::string& path) {
-    if (!path.empty()) {
+    if (IsStandardInput(path))
+        editor.Lines().LoadFromStream(stdin, "standard input");
+    else
         editor.Lines().LoadFromFile(path);
-        return;
-    }
-    std::unique_ptr<std::FILE, FileCloser> copy(std::tmpfile());
-    if (!copy)
-        throw EFileError("stdin", "一時ファイルを作成できません");
-    char block[8192];
-    size_t n;
-    while ((n = std::fread(block, 1, sizeof block, stdin)) > 0)
-        if (std::fwrite(block, 1, n, copy.get()) != n)
-            throw EFileError("stdin", "一時ファイルに書き込めません");
-    if (std::ferror(stdin))
-        throw EFileError("stdin", "ファイルを読めません");
-    editor.Lines().LoadFromStream(copy.get(), "stdin");
 }
 
 int RunWrap(const std::vector<std::string>& args) {

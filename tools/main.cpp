@@ -11,8 +11,8 @@ void PrintUsage(std::FILE* out) {
     std::fputs("usage: kespad-tool COMMAND [OPTIONS] [FILE]\n"
                "\n"
                "The command-line companion of Kestrelpad: runs its text engine (word wrap,\n"
-               "colouring, search) over code page 932 text. Without FILE a command reads\n"
-               "standard input.\n"
+               "colouring, search) over code page 932 text. Without FILE, or with FILE -,\n"
+               "a command reads standard input. COMMAND --help shows its usage.\n"
                "\n"
                "commands:\n",
                out);
@@ -37,8 +37,19 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     for (const auto* command : kes::tool::Commands()) {
-        if (name == command->name)
-            return command->run(std::vector<std::string>(argv + 2, argv + argc));
+        if (name != command->name)
+            continue;
+        std::vector<std::string> args(argv + 2, argv + argc);
+        // --help among the options (before a "--" that ends them) asks for the usage.
+        for (const std::string& arg : args) {
+            if (arg == "--")
+                break;
+            if (arg == "--help" || arg == "-h") {
+                std::printf("usage: kespad-tool %s %s\n", command->name, command->usage);
+                return 0;
+            }
+        }
+        return command->run(args);
     }
     std::fprintf(stderr, "kespad-tool: unknown command '%s'\n", name.c_str());
     PrintUsage(stderr);

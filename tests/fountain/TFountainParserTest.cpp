@@ -97,6 +97,20 @@ TEST(TFountainParser, ALeadByteAtTheRowEndIsNotReadPast) {
     EXPECT_EQ(Tokens(*parser, "abc", stale), (std::vector<Tok>{{0, 3, ttAnk}}));
 }
 
+// A lead byte before CR or LF is a character of one byte: the kanji or symbol token stops
+// before the line break, which is never taken into it.
+TEST(TFountainParser, ALoneLeadByteBeforeALineBreakLeavesTheBreak) {
+    TTestFountain fountain(nullptr);
+    auto parser = fountain.CreateParser();
+    EXPECT_EQ(Tokens(*parser, "\x88\nx"), (std::vector<Tok>{{0, 1, ttKanji}, {2, 1, ttAnk}}));
+    EXPECT_EQ(Tokens(*parser, "\x88\x9F\xE0\r\n"), (std::vector<Tok>{{0, 3, ttKanji}}));
+    EXPECT_EQ(Tokens(*parser, "\x82\r"), (std::vector<Tok>{{0, 1, ttSymbol}}));
+    EXPECT_EQ(Tokens(*parser, "\x81\n"), (std::vector<Tok>{{0, 1, ttWideSymbol}}));
+    EXPECT_EQ(Tokens(*parser, "\x82\xFD"
+                              "a"),
+              (std::vector<Tok>{{0, 1, ttSymbol}, {1, 1, ttSymbol}, {2, 1, ttAnk}}));
+}
+
 TEST(TFountainParser, QuotedTextNeedsASubclassThatMapsTheQuoteByte) {
     TTestFountain fountain(nullptr);
     auto base = fountain.CreateParser();

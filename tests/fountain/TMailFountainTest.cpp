@@ -58,13 +58,19 @@ TEST(TMailFountainParser, PlatformDependentCharactersByTheTable) {
               (std::vector<Tok>{{0, 2, ttPlatformDependent},
                                 {2, 2, ttPlatformDependent},
                                 {4, 2, ttKanji},
-                                {6, 2, ttPlatformDependent}}));
+                                {6, 1, ttPlatformDependent}}))
+        << "0xF5 before 0x01 is a lone lead byte";
     EXPECT_EQ(Tokens(*parser, KAN NEC_IBM KAN), (std::vector<Tok>{{0, 6, ttKanji}}))
         << "inside a kanji run the character is not looked at";
     EXPECT_EQ(Tokens(*parser, A_HIRA NEC_IBM),
               (std::vector<Tok>{{0, 2, ttHiragana}, {2, 2, ttPlatformDependent}}));
+    // 0x3F and 0xFD cannot be trail bytes: 0x85 and 0xEF are lone lead bytes, 0xFD no lead.
     EXPECT_EQ(Tokens(*parser, "\x85\x3F\x88\x9E\xEF\xFD"),
-              (std::vector<Tok>{{0, 2, ttKanji}, {2, 2, ttPlatformDependent}, {4, 2, ttKanji}}));
+              (std::vector<Tok>{{0, 1, ttKanji},
+                                {1, 1, ttSymbol},
+                                {2, 2, ttPlatformDependent},
+                                {4, 1, ttKanji},
+                                {5, 1, ttPlatformDependent}}));
     EXPECT_EQ(Tokens(*parser, "a\xFE"),
               (std::vector<Tok>{{0, 1, ttAnk}, {1, 1, ttPlatformDependent}}))
         << "a cut character at the row end is not read past";

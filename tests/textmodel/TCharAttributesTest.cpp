@@ -28,6 +28,19 @@ TEST(TCharAttributes, OneCodePerColumn) {
     EXPECT_EQ(rule.Build("a\x82"), "11");
 }
 
+// A lead byte before a line break, a NUL or another byte that cannot be a trail byte is one
+// column, and the byte after it keeps its own column, in the columns and the wrap alike.
+TEST(TCharAttributes, ALoneLeadByteIsOneColumn) {
+    using namespace std::string_literals;
+    TCharAttributes rule;
+    EXPECT_EQ(rule.Build("\x82\r\x82\n"), "1212");
+    EXPECT_EQ(rule.Build("\x82\0"s), "12");
+    EXPECT_EQ(rule.Build("\x82 \x82\x40"), "1245");
+    EXPECT_EQ(rule.Width("\x82\n"), 2);
+    rule.tabSpaceCount = 4;
+    EXPECT_EQ(rule.Build("\x82\t"), "1233") << "the tab starts in column 1, not inside a character";
+}
+
 TEST(TCharAttributes, TabsNeverCrossTheWrapWidthWhenWrapping) {
     TCharAttributes rule;
     rule.wordWrap = true;

@@ -6,23 +6,28 @@ namespace {
 
 template <class Fold> std::string FoldCase(std::string_view s, Fold fold) {
     std::string out(s);
-    for (size_t i = 0; i < out.size(); ++i) {
-        if (IsLeadByte(out[i])) {
-            ++i;
-            continue;
-        }
-        out[i] = fold(out[i]);
+    for (size_t i = 0; i < out.size(); i += CharLength(out, i)) {
+        if (CharLength(out, i) == 1)
+            out[i] = fold(out[i]);
     }
     return out;
 }
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 } // namespace
 
-std::string Cp932UpperCase(std::string_view s) { return FoldCase(s, UpperAscii); }
-std::string Cp932LowerCase(std::string_view s) { return FoldCase(s, LowerAscii); }
+std::string Cp932UpperCase(std::string_view s) {
+    return FoldCase(s, UpperAscii);
+}
+std::string Cp932LowerCase(std::string_view s) {
+    return FoldCase(s, LowerAscii);
+}
 
 int Cp932CompareText(std::string_view a, std::string_view b) {
     size_t n = a.size() < b.size() ? a.size() : b.size();
@@ -36,7 +41,7 @@ int Cp932CompareText(std::string_view a, std::string_view b) {
         }
         if (x != y)
             return x < y ? -1 : 1;
-        trail = !trail && IsLeadByte(a[i]);
+        trail = !trail && CharLength(a, i) == 2;
     }
     if (a.size() == b.size())
         return 0;

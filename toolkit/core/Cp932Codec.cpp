@@ -17,10 +17,6 @@ using cp932table::kTrailCount;
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr char32_t kHalfWidthKatakana = 0xFF61; // the character of byte 0xA1
 
-bool IsTrailByte(unsigned char b) {
-    return b >= 0x40 && b <= 0xFC && b != 0x7F;
-}
-
 int TableIndex(unsigned char lead, unsigned char trail) {
     int row = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
     return row * kTrailCount + (trail - 0x40);
@@ -100,8 +96,7 @@ template <class Put> void Decode(std::string_view text, bool restoreReferences, 
         } else if (b >= 0xA1 && b <= 0xDF) {
             put(kHalfWidthKatakana + (b - 0xA1));
             ++i;
-        } else if (IsLeadByte(b) && i + 1 < n &&
-                   IsTrailByte(static_cast<unsigned char>(text[i + 1]))) {
+        } else if (CharLength(text, i) == 2) {
             auto trail = static_cast<unsigned char>(text[i + 1]);
             char32_t c = kDoubleByte[TableIndex(b, trail)];
             if (c != 0) {

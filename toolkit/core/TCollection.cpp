@@ -1,6 +1,7 @@
 #include "toolkit/core/TCollection.h"
 
 #include "toolkit/core/Exception.h"
+#include "toolkit/core/ScopeGuard.h"
 
 #include <algorithm>
 
@@ -30,7 +31,9 @@ void TCollectionItem::SetIndex(int index) {
     Changed(true);
 }
 
-TPersistent* TCollectionItem::GetOwner() { return collection_; }
+TPersistent* TCollectionItem::GetOwner() {
+    return collection_;
+}
 
 void TCollectionItem::Changed(bool allItems) {
     if (collection_ && collection_->updateCount_ == 0)
@@ -46,7 +49,9 @@ TCollection::~TCollection() {
         delete items_.back();
 }
 
-TCollectionItem* TCollection::Add() { return Insert(Count()); }
+TCollectionItem* TCollection::Add() {
+    return Insert(Count());
+}
 
 TCollectionItem* TCollection::Insert(int index) {
     if (index < 0 || index > Count())
@@ -72,7 +77,9 @@ void TCollection::RemoveItem(TCollectionItem* item) {
     Changed();
 }
 
-void TCollection::Delete(int index) { delete Items(index); }
+void TCollection::Delete(int index) {
+    delete Items(index);
+}
 
 void TCollection::Clear() {
     if (items_.empty())
@@ -89,7 +96,9 @@ TCollectionItem* TCollection::Items(int index) const {
     return items_[static_cast<size_t>(index)];
 }
 
-void TCollection::BeginUpdate() { ++updateCount_; }
+void TCollection::BeginUpdate() {
+    ++updateCount_;
+}
 
 void TCollection::EndUpdate() {
     --updateCount_;
@@ -105,16 +114,11 @@ void TCollection::Assign(TPersistent* source) {
     if (auto* other = dynamic_cast<TCollection*>(source)) {
         if (other == this) // clearing first would lose the very items to copy
             return;
-        BeginUpdate();
-        try {
+        WithUpdate(*this, [&] {
             Clear();
             for (TCollectionItem* item : other->items_)
                 Add()->Assign(item);
-        } catch (...) {
-            EndUpdate();
-            throw;
-        }
-        EndUpdate();
+        });
         return;
     }
     TPersistent::Assign(source);

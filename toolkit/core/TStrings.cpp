@@ -2,11 +2,13 @@
 
 #include "toolkit/core/Cp932.h"
 #include "toolkit/core/Exception.h"
+#include "toolkit/core/ScopeGuard.h"
+#include "toolkit/core/TLineSplitter.h"
+#include "toolkit/core/TextFile.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace kes {
 
@@ -79,20 +81,10 @@ std::string TStrings::GetTextStr() const {
 }
 
 void TStrings::SetTextStr(std::string_view text) {
-    BeginUpdate();
-    Clear();
-    size_t p = 0;
-    while (p < text.size()) {
-        size_t start = p;
-        while (p < text.size() && text[p] != '\r' && text[p] != '\n')
-            ++p;
-        Add(std::string(text.substr(start, p - start)));
-        if (p < text.size() && text[p] == '\r')
-            ++p;
-        if (p < text.size() && text[p] == '\n')
-            ++p;
-    }
-    EndUpdate();
+    WithUpdate(*this, [&] {
+        Clear();
+        ForEachLine(text, {}, [this](const TTextLine& line) { Add(std::string(line.text)); });
+    });
 }
 
 void TStrings::BeginUpdate() {
@@ -125,7 +117,7 @@ std::string TStrings::CommaText() const {
         bool quote = s.empty() && GetCount() > 1;
         for (size_t k = 0; k < s.size() && !quote; ++k) {
             unsigned char c = static_cast<unsigned char>(s[k]);
-            if (IsLeadByte(c)) {
+            if (CharLength(s, k) == 2) {
                 ++k;
                 continue;
             }
@@ -171,13 +163,13 @@ void TStrings::SetCommaText(std::string_view text) {
                     ++p;
                     break;
                 }
-                if (IsLeadByte(text[p]) && p + 1 < text.size())
+                if (CharLength(text, p) == 2)
                     item += text[p++];
                 item += text[p++];
             }
         } else {
             while (p < text.size() && static_cast<unsigned char>(text[p]) > ' ' && text[p] != ',') {
-                if (IsLeadByte(text[p]) && p + 1 < text.size())
+                if (CharLength(text, p) == 2)
                     item += text[p++];
                 item += text[p++];
             }
@@ -195,19 +187,14 @@ void TStrings::SetCommaText(std::string_view text) {
 }
 
 void TStrings::LoadFromFile(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-        throw EFileError(fileName, std::string("ファイルを開けません (") + std::strerror(errno) + ")");
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw EFileError(fileName, "ファイルを読めません");
-    SetTextStr(data);
+    SetTextStr(LoadTextFile(fileName));
 }
 
 void TStrings::SaveToFile(const std::string& fileName) const {
     std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
     if (!out)
-        throw EFileError(fileName, std::string("ファイルを作成できません (") + std::strerror(errno) + ")");
+        throw EFileError(fileName,
+                         std::string("ファイルを作成できません (") + std::strerror(errno) + ")");
     std::string text = GetTextStr();
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.close();

@@ -48,7 +48,8 @@ public:
     std::string CommaText() const;
     void SetCommaText(std::string_view text);
 
-    // Whole-file reading and writing with the same line rules as the text; failures raise
+    // Whole-file reading (with the one text-file loader: a Ctrl-Z ends the text, a NUL before
+    // it refuses the file) and writing, with the same line rules as the text; failures raise
     // EFileError naming the file.
     virtual void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName) const;

@@ -156,6 +156,24 @@ TEST(Cp932Codec, InvalidBytesShowAsRawCharactersAndSurviveARoundTrip) {
     }
 }
 
+// The one character rule: a lead byte before CR, LF, NUL, another non-trail byte or the end of
+// the text is a character of one byte, in the codec and in case folding alike.
+TEST(Cp932, ALoneLeadByteNeverTakesTheNextByte) {
+    using namespace std::string_literals;
+    EXPECT_EQ(Cp932ToUtf32("\x82\n\x82\r\x82"), U"\uF782\n\uF782\r\uF782");
+    EXPECT_EQ(Cp932ToUtf32("\x82\0a"s), U"\uF782\0a"s);
+    EXPECT_EQ(Cp932ToUtf32("\x82\x7F\x82 "), U"\uF782\x7F\uF782 ");
+    EXPECT_EQ(Cp932UpperCase("\x82\na\x83"
+                             "a"),
+              "\x82\nA\x83"
+              "a")
+        << "the 'a' after a line break is a letter; after 0x83 it is a trail byte";
+    EXPECT_EQ(Cp932CompareText("\x82\na", "\x82\nA"), 0);
+    EXPECT_EQ(CharLength("\x82\r\n", 0), 1u);
+    EXPECT_TRUE(IsSecondByte("\x82\x82\x40", 1));
+    EXPECT_FALSE(IsSecondByte("\x82\x82\n", 2));
+}
+
 TEST(Cp932Codec, RandomBytesRoundTrip) {
     const unsigned seed = 20261208;
     std::mt19937 random(seed);

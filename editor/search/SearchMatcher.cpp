@@ -1,6 +1,6 @@
-#include "editor/SearchMatcher.h"
+#include "editor/search/SearchMatcher.h"
 
-#include "editor/SearchTables.h"
+#include "editor/search/SearchTables.h"
 #include "toolkit/core/Cp932.h"
 
 #include <optional>
@@ -15,12 +15,10 @@ unsigned char ByteAt(std::string_view text, Index i) {
     return static_cast<unsigned char>(text[static_cast<size_t>(i)]);
 }
 
-// Tells which bytes are trail bytes, as a walk over the buffer from its first byte would mark
-// them, without that walk: a byte below the lead-byte ranges always ends a character, so a byte
-// is a trail byte exactly when an odd number of lead-range bytes stand between it and the
-// nearest such byte before it. The last run looked at is remembered, so a search that moves
-// steadily in one direction reads every byte at most a few times. A lead byte at the very end
-// of the buffer has no partner and counts as a character of its own.
+// Tells which bytes are trail bytes, as IsSecondByte does, remembering the last run of
+// lead-byte values looked at, so that a search that moves steadily in one direction reads
+// every byte at most a few times. A lone lead byte (before a byte that cannot be a trail byte,
+// or at the very end of the buffer) counts as a character of its own.
 class TTrailBytes {
 public:
     explicit TTrailBytes(std::string_view text) : text_(text) {}
@@ -43,7 +41,7 @@ public:
             boundary_ = k;
             last_ = before;
         }
-        return (before - boundary_) % 2 == 1;
+        return (before - boundary_) % 2 == 1 && IsTrailByte(ByteAt(text_, i));
     }
 
 private:
@@ -96,7 +94,7 @@ TSearchMatcher::TSearchMatcher(std::string_view pattern, TSearchOptions options)
     for (Index j = 0; j < size;) {
         unsigned char b = ByteAt(pattern, j);
         std::uint16_t code;
-        if (IsLeadByte(b) && j + 1 < size) {
+        if (CharLength(pattern, static_cast<size_t>(j)) == 2) {
             code = static_cast<std::uint16_t>(b << 8 | ByteAt(pattern, j + 1));
             if (!matchCase_)
                 code = SearchUpperCaseDouble(code);
@@ -148,7 +146,7 @@ TSearchMatcher::TSearchMatcher(std::string_view pattern, TSearchOptions options)
 std::uint16_t TSearchMatcher::TextChar(std::string_view text, Index at, int& size) const {
     Index length = static_cast<Index>(text.size());
     unsigned char b = ByteAt(text, at);
-    if (IsLeadByte(b) && at + 1 < length) {
+    if (CharLength(text, static_cast<size_t>(at)) == 2) {
         size = 2;
         return static_cast<std::uint16_t>(b << 8 | ByteAt(text, at + 1));
     }

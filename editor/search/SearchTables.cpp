@@ -1,4 +1,4 @@
-#include "editor/SearchTables.h"
+#include "editor/search/SearchTables.h"
 
 #include <array>
 

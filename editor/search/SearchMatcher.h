@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/SearchOptions.h"
+#include "editor/search/SearchOptions.h"
 
 #include <array>
 #include <cstddef>

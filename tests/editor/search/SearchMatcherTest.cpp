@@ -1,5 +1,5 @@
-#include "editor/SearchMatcher.h"
-#include "editor/SearchTables.h"
+#include "editor/search/SearchMatcher.h"
+#include "editor/search/SearchTables.h"
 #include "toolkit/core/Cp932.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +23,24 @@ std::string Find(std::string_view text, std::string_view pattern, TSearchOptions
 
 std::string Up(std::string_view text, std::string_view pattern, TSearchOptions options = {}) {
     return Find(text, pattern, options, static_cast<std::ptrdiff_t>(text.size()));
+}
+
+// A lead byte before a line break, a NUL or the end of the buffer is a character of its own:
+// the break and the NUL stay findable on their own, in both directions, and are never half
+// of a double-byte match.
+TEST(SearchMatcher, ALoneLeadByteNeverTakesALineBreakOrNul) {
+    using namespace std::string_literals;
+    EXPECT_EQ(Find("x\x82\r\n", "\r\n", {O::SearchDown}), "2/2");
+    EXPECT_EQ(Up("x\x82\r\n", "\r\n"), "2/2");
+    EXPECT_EQ(Find("\x82\n\x82\na", "\na", {O::SearchDown}), "3/2");
+    EXPECT_EQ(Find("\x82\0x"s, "\0x"s, {O::SearchDown}), "1/2");
+    EXPECT_EQ(Find("a\x82", "\x82", {O::SearchDown}), "1/1");
+    EXPECT_EQ(Find("\x82\nA", "a", {O::SearchDown}), "2/1") << "case folding after the break";
+    EXPECT_EQ(Find("\x82\n ", "\x82 ", {O::SearchDown, O::IgnoreLineBreaks}), "0/3")
+        << "a lone lead byte in the pattern matches one in the text, the break passed over";
+    EXPECT_EQ(Find("\x82\n\x40", "\x82\x40", {O::SearchDown, O::IgnoreLineBreaks}), "none")
+        << "the lone lead byte and the byte after the break are no double-byte character";
+    EXPECT_EQ(Find("\x82\n", "\x82\n", {O::SearchDown}), "0/2");
 }
 
 TEST(SearchTables, DelimitersIncludeTheUnderscoreAndHalfWidthPunctuation) {
@@ -264,17 +282,17 @@ TEST(SearchMatcher, MatchesThePlainByteSearchAtCharacterStarts) {
         std::string text = randomString(24);
         std::string pattern = randomString(3);
         std::vector<bool> starts(text.size() + 1, false);
-        for (size_t i = 0; i < text.size(); i += IsLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1)
+        for (size_t i = 0; i < text.size(); i += CharLength(text, i))
             starts[i] = true;
         // the pattern's own characters must line up with the text's
         auto matchesAt = [&](size_t at) {
             if (!starts[at] || text.compare(at, pattern.size(), pattern) != 0)
                 return false;
-            for (size_t j = 0; j < pattern.size(); j += IsLeadByte(pattern[j]) ? 2 : 1) {
+            for (size_t j = 0; j < pattern.size(); j += CharLength(pattern, j)) {
                 if (!starts[at + j] && at + j < text.size())
                     return false;
-                bool patternDouble = IsLeadByte(pattern[j]) && j + 1 < pattern.size();
-                bool textDouble = IsLeadByte(text[at + j]) && at + j + 1 < text.size();
+                bool patternDouble = CharLength(pattern, j) == 2;
+                bool textDouble = CharLength(text, at + j) == 2;
                 if (patternDouble != textDouble)
                     return false;
             }
