@@ -522,9 +522,14 @@ template <class RowValue> int TEditor::SumBeforeRow(TRowWalk& walk, int row, Row
 int TEditor::RowsLength(int fromRow, int toRow) const {
     if (toRow <= fromRow)
         return 0;
-    auto length = [this](int r) { return RowLengthWithBreak(r); };
-    const int to = SumBeforeRow(offsetWalk_, toRow, length);
-    return to - SumBeforeRow(offsetWalk_, fromRow, length);
+    // From the text's start through the kept walk; a span between two rows (an edit's anchor
+    // and the caret) is short and summed as it stands.
+    if (fromRow <= 0)
+        return SumBeforeRow(offsetWalk_, toRow, [this](int r) { return RowLengthWithBreak(r); });
+    int length = 0;
+    for (int r = fromRow; r < std::min(toRow, ListCount()); ++r)
+        length += RowLengthWithBreak(r);
+    return length;
 }
 
 int TEditor::CharOffset(int fromRow, int toRow, int col) const {
