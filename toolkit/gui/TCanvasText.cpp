@@ -97,7 +97,8 @@ void TCanvas::TextOut(int x, int y, const TRect& clip, std::string_view text, co
     int cellX = x;
     for (qsizetype i = 0; i < chars.size() && byte < text.size(); ++i) {
         QChar c = chars[i];
-        int bytes = !IsRawByte(c) && IsLeadByte(text[byte]) && byte + 1 < text.size() ? 2 : 1;
+        // A stray byte is one character even where it starts an unassigned double-byte code.
+        int bytes = IsRawByte(c) ? 1 : static_cast<int>(CharLength(text, byte));
         int width = bytes * advance;
         if (IsRawByte(c)) {
             // Not code page 932: a hollow box in the cell, so the byte is seen and not mistaken

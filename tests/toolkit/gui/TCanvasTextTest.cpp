@@ -132,6 +132,9 @@ TEST(TCanvasTextOut, BytesOutsideTheCodePageShowInTheirCell) {
     }
     EXPECT_EQ(Ink(DrawRun(font, "a\x82", 0, 8)), InkOfCells(font, {"a", "\x80"}, {0, 1}, 8))
         << "a lead byte at the end of the run shows like any other stray byte";
+    EXPECT_EQ(Ink(DrawRun(font, "\x85@a", 0, 8)),
+              InkOfCells(font, {"\x80", "@", "a"}, {0, 1, 2}, 8))
+        << "an unassigned double-byte code is two characters of one cell";
     EXPECT_TRUE(Ink(DrawRun(font, " ", 0, 8)).empty());
 }
 
