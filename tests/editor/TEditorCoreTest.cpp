@@ -358,6 +358,20 @@ TEST(TEditorCoreTest, DigitMarksSitOnOneRowAndLeadTheCaret) {
     EXPECT_EQ(editor->ScreenStrings().UsedRowMarks(), (1 << 3) | (1 << 4) | (1 << 12));
     editor->DeleteRowMark(40, 12);
     EXPECT_EQ(editor->ScreenStrings().UsedRowMarks(), (1 << 3) | (1 << 4));
+    // The image bar shows a mark as soon as it is set or deleted.
+    ASSERT_TRUE(editor->Imagebar()->Visible());
+    editor->SetTopRow(0);
+    for (bool put : {true, false}) {
+        editor->UpdateNow();
+        if (put)
+            editor->PutRowMark(2, 6);
+        else
+            editor->DeleteRowMark(2, 6);
+        const QImage marked = editor->Surface().copy();
+        editor->Invalidate();
+        editor->UpdateNow();
+        EXPECT_TRUE(marked == editor->Surface());
+    }
     editor->PutRowMark(500, 5); // no such row
     editor->PutRowMark(1, 16);  // no such mark
     EXPECT_EQ(editor->ScreenStrings().UsedRowMarks(), (1 << 3) | (1 << 4));
