@@ -425,7 +425,6 @@ public:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
-
     // ---- Painting (TEditorPaint.cpp) ------------------------------------------------------
     // Rows of the text area between first and last, each in its own rectangle.
     void PaintRows(TFountainParser& parser, TRect rect, int first, int last);
