@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QScrollBar>
+#include <QTest>
 
 #include <utility>
 
@@ -527,6 +528,26 @@ TEST(TEditorCoreTest, ScrollingMovesPixelsAsAFullPaintWouldDrawThem) {
         auto [incremental, full] = IncrementalAndFullPaint(*editor);
         EXPECT_TRUE(incremental == full);
     }
+}
+
+TEST(TEditorCoreTest, APressGivesTheFocusAndALeftPressPlacesTheCaret) {
+    auto editor = MakeShownEditor(400, 200, "abc\r\ndefgh");
+    auto other = MakeShownEditor(100, 100);
+    ASSERT_FALSE(editor->hasFocus());
+    QApplication::setActiveWindow(editor.get());
+    const QPoint cell(editor->ColLeft(3) + editor->ColWidth() / 3, editor->RowTop(1) + 2);
+    QTest::mouseClick(editor->viewport(), Qt::RightButton, {}, cell);
+    EXPECT_TRUE(editor->hasFocus());
+    EXPECT_EQ(editor->Row(), 0);
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, cell);
+    EXPECT_EQ(editor->Row(), 1);
+    EXPECT_EQ(editor->Col(), 3);
+    // Past the end of a row the caret goes to its end without FreeCaret.
+    editor->Caret()->SetFreeCaret(false);
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {},
+                      QPoint(editor->ColLeft(20), editor->RowTop(0) + 2));
+    EXPECT_EQ(editor->Row(), 0);
+    EXPECT_EQ(editor->Col(), 3);
 }
 
 } // namespace
