@@ -46,14 +46,19 @@ TCustomControl::TCustomControl(QWidget* parent)
     viewport()->setAutoFillBackground(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        if (!settingScrollBars_)
-            ScrollBarMoved(Qt::Horizontal, value);
-    });
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        if (!settingScrollBars_)
-            ScrollBarMoved(Qt::Vertical, value);
-    });
+    // A bar that moves reports its new value; an action that leaves it where it is (a click
+    // on the arrow at its end) reports the position all the same, so the control hears of
+    // every move the user makes.
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+            if (!settingScrollBars_)
+                ScrollBarMoved(bar->orientation(), value);
+        });
+        connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int) {
+            if (!settingScrollBars_ && bar->sliderPosition() == bar->value())
+                ScrollBarMoved(bar->orientation(), bar->value());
+        });
+    }
     SetCursorId(crDefault);
 }
 

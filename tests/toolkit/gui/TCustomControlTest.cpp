@@ -154,6 +154,13 @@ TEST_F(TCustomControlTest, ScrollBarsTakeTheControlsRangesAndReportOnlyUserMoves
     vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
     ASSERT_EQ(control.moves.size(), 1u);
     EXPECT_EQ(control.moves[0], std::pair(Qt::Vertical, 50));
+    control.SetVerticalScroll(0, 109, 10, 100);
+    vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    ASSERT_EQ(control.moves.size(), 2u) << "a page down at the end still reaches the control";
+    EXPECT_EQ(control.moves[1], std::pair(Qt::Vertical, 100));
+    vertical->setSliderPosition(30);
+    ASSERT_EQ(control.moves.size(), 3u) << "dragging the slider";
+    EXPECT_EQ(control.moves[2], std::pair(Qt::Vertical, 30));
     control.painted.clear();
     EXPECT_EQ(WrongPixels(control.grab().toImage(), control), 0) << "the bar scrolls nothing";
 
