@@ -74,7 +74,7 @@ TEditor::TEditor(QWidget* parent) : TCustomControl(parent) {
     SetCursorId(crIBeam);
     CreateDrawBitmaps();
 
-    // What the other desktop does when the window is made.
+    // The window exists from here on: lay it out and build what its margins draw from.
     Measure();
     UpdateScrollRanges();
     CreateLeftbarEdge();
