@@ -532,9 +532,8 @@ protected:
     // Backspace's unindent: the column it goes back to, and the edit (true when it applied).
     int UnIndentColumn(int row) const;
     bool UnIndent();
-    // Bytes of the character at byte index of text; the byte index where the character
-    // before column col starts (tab padding and trail bytes go back to their character).
-    int CharLength(std::string_view text, int index) const;
+    // The byte index where the character before column col of text starts (tab padding and
+    // trail bytes go back to their character).
     int CharStartBefore(std::string_view text, int col) const;
     // The row that holds a character offset, and the byte index in it (TEditorRequests.cpp).
     int RowOfOffset(int offset, int& index) const;

@@ -2,6 +2,8 @@
 
 #include "textmodel/TEditorScreenStrings.h"
 #include "toolkit/core/Cp932.h"
+#include "toolkit/core/ScopeGuard.h"
+#include "toolkit/core/TLineSplitter.h"
 #include "toolkit/gui/QtText.h"
 #include "toolkit/gui/TClipboard.h"
 
@@ -43,37 +45,27 @@ void InsertAt(std::string& row, int index, std::string_view piece) {
 // The text up to its first NUL with every line break (CR LF, LF, a lone CR) written CR LF, as
 // the rows hold them: the caret after an inserted text is counted in those bytes.
 std::string WithCrLf(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
     std::string result;
     result.reserve(text.size());
-    for (size_t p = 0; p < text.size(); ++p) {
-        const char c = text[p];
-        if (c != '\r' && c != '\n') {
-            result += c;
-            continue;
-        }
-        result += kCrLf;
-        if (c == '\r' && p + 1 < text.size() && text[p + 1] == '\n')
-            ++p;
-    }
+    ForEachLine(text, TLineSplit{.nulEndsText = true}, [&result](const TTextLine& line) {
+        result += line.text;
+        if (line.broken)
+            result += kCrLf;
+    });
     return result;
 }
 
 // The printable characters of a typed text: single bytes 0x20-0x7E and 0xA0-0xFF that are not
-// lead bytes, and a lead byte with the trail byte (0x40-0xFF) after it. A lead byte without
-// one is dropped, as are control characters.
+// lead bytes, and double-byte characters. A lead byte without its trail byte is dropped, as
+// are control characters.
 std::vector<std::string_view> PrintableCharacters(std::string_view bytes) {
     std::vector<std::string_view> characters;
-    for (size_t p = 0; p < bytes.size(); ++p) {
+    for (size_t p = 0; p < bytes.size();) {
+        const size_t length = CharLength(bytes, p);
         const auto b = static_cast<unsigned char>(bytes[p]);
-        if (IsLeadByte(b)) {
-            if (p + 1 < bytes.size() && static_cast<unsigned char>(bytes[p + 1]) >= 0x40) {
-                characters.push_back(bytes.substr(p, 2));
-                ++p;
-            }
-        } else if ((b >= 0x20 && b <= 0x7E) || b >= 0xA0) {
-            characters.push_back(bytes.substr(p, 1));
-        }
+        if (length == 2 || (!IsLeadByte(b) && ((b >= 0x20 && b <= 0x7E) || b >= 0xA0)))
+            characters.push_back(bytes.substr(p, length));
+        p += length;
     }
     return characters;
 }
@@ -98,21 +90,17 @@ void TEditor::ClearHit() {
 void TEditor::ReplaceRows(int row, int count, std::string_view text, int anchorRow, int offset) {
     // The caret stays hidden and the caret-row underline waits while the rows change, on every
     // way out.
-    struct Bracket {
-        TEditor& editor;
-        explicit Bracket(TEditor& e) : editor(e) {
-            editor.HideCaretNested();
-            editor.BeginUnderlineUpdate();
-        }
-        ~Bracket() {
-            editor.EndUnderlineUpdate();
-            editor.ShowCaretNested();
-        }
-        Bracket(const Bracket&) = delete;
-        Bracket& operator=(const Bracket&) = delete;
-    } bracket(*this);
-    list_->UpdateRows(row, count, text);
-    PlaceCaretAtOffset(anchorRow, offset);
+    HideCaretNested();
+    BeginUnderlineUpdate();
+    WithCleanup(
+        [&] {
+            list_->UpdateRows(row, count, text);
+            PlaceCaretAtOffset(anchorRow, offset);
+        },
+        [this] {
+            EndUnderlineUpdate();
+            ShowCaretNested();
+        });
 }
 
 void TEditor::ReplaceSelectionBy(std::string_view text) {
@@ -219,9 +207,10 @@ void TEditor::PasteBox(std::string_view text) {
     if (readOnly_)
         return;
     ClearHit();
-    TStringList lines;
-    lines.SetTextStr(text.substr(0, text.find('\0')));
-    const int lineCount = lines.GetCount();
+    std::vector<std::string_view> lines;
+    ForEachLine(text, TLineSplit{.nulEndsText = true},
+                [&lines](const TTextLine& line) { lines.push_back(line.text); });
+    const int lineCount = static_cast<int>(lines.size());
     if (lineCount == 0) {
         DeleteSelection();
         return;
@@ -259,7 +248,7 @@ void TEditor::PasteBox(std::string_view text) {
             last = next++;
         }
         if (k < lineCount) {
-            const std::string line = lines.Get(k);
+            const std::string_view line = lines[static_cast<size_t>(k)];
             InsertAt(row, index, line);
             caretOffset = Length(rows) + index + Length(line);
         }
@@ -362,7 +351,7 @@ void TEditor::TypeDelete() {
     if (index < length) {
         // On tab padding the index is the tab's: the tab goes and the caret stands on its
         // column.
-        text.erase(static_cast<size_t>(index), static_cast<size_t>(CharLength(text, index)));
+        text.erase(static_cast<size_t>(index), CharLength(text, static_cast<size_t>(index)));
         AppendRow(text, {}, attribute);
     } else {
         if (attribute == raTextEnd)
@@ -376,10 +365,6 @@ void TEditor::TypeDelete() {
     }
     const int anchor = EditAnchorRow(row);
     ReplaceRows(row, count, text, anchor, CharOffset(anchor, row, 0) + index);
-}
-
-int TEditor::CharLength(std::string_view text, int index) const {
-    return StrToAttributes(text.substr(static_cast<size_t>(index), 2)).front() == '4' ? 2 : 1;
 }
 
 int TEditor::CharStartBefore(std::string_view text, int col) const {
@@ -420,7 +405,7 @@ void TEditor::TypeBackspace() {
     const bool onPadding =
         col_ < Length(attributes) && attributes[static_cast<size_t>(col_)] == '3';
     const int start = onPadding ? CaretIndex() : CharStartBefore(text, col_);
-    text.erase(static_cast<size_t>(start), static_cast<size_t>(CharLength(text, start)));
+    text.erase(static_cast<size_t>(start), CharLength(text, static_cast<size_t>(start)));
     AppendRow(text, {}, ListRow(row));
     const int anchor = EditAnchorRow(row);
     ReplaceRows(row, 1, text, anchor, CharOffset(anchor, row, 0) + start);
