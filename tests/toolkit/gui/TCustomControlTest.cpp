@@ -3,6 +3,7 @@
 #include "toolkit/gui/QtColor.h"
 #include "toolkit/gui/TClipboard.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -169,26 +170,26 @@ TEST_F(TCustomControlTest, ScrollBarsTakeTheControlsRangesAndReportOnlyUserMoves
     EXPECT_EQ(control.ClientRect(), Rect(0, 0, 80, 60));
 }
 
-TEST_F(TCustomControlTest, TabIsAKeyOfTheControlUnlessItLetsTheFocusMove) {
+TEST(TCustomControl, TabIsAKeyOfTheControlUnlessItLetsTheFocusMove) {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
+    auto* control = new StripesControl;
     auto* edit = new QLineEdit;
-    control.setParent(&window);
-    layout->addWidget(&control);
+    layout->addWidget(control);
     layout->addWidget(edit);
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    control.setFocus();
-    ASSERT_TRUE(control.Focused());
-    QTest::keyClick(&control, Qt::Key_Tab);
-    EXPECT_EQ(control.keys, std::vector<int>{Qt::Key_Tab});
-    EXPECT_TRUE(control.Focused());
-    control.SetWantTabs(false);
-    QTest::keyClick(&control, Qt::Key_Tab);
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    control->setFocus();
+    ASSERT_TRUE(control->Focused());
+    QTest::keyClick(control, Qt::Key_Tab);
+    EXPECT_EQ(control->keys, std::vector<int>{Qt::Key_Tab});
+    EXPECT_TRUE(control->Focused());
+    control->SetWantTabs(false);
+    QTest::keyClick(control, Qt::Key_Tab);
     EXPECT_TRUE(edit->hasFocus());
-    QTest::mouseClick(control.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_TRUE(control.Focused()) << "a click gives the focus";
-    control.setParent(nullptr);
+    QTest::mouseClick(control->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(control->Focused()) << "a click gives the focus";
 }
 
 TEST_F(TCustomControlTest, KeyboardStateFollowsTheKeysHeld) {
