@@ -449,7 +449,7 @@ std::string TEditor::ExpandTab(std::string_view text) const {
     expanded.reserve(text.size() + 16);
     int width = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (IsLeadByte(text[i]) && i + 1 < text.size()) {
+        if (CharLength(text, i) == 2) {
             expanded.append(text.substr(i, 2));
             width += 2;
             ++i;

@@ -95,6 +95,22 @@ TEST(TEditorCoreTest, CharacterOffsetsCountBreaksAsTheRowsHoldThem) {
     EXPECT_EQ(editor->LineNumber(6), 3);
 }
 
+TEST(TEditorCoreTest, TabExpansionKeepsBytePositionsEqualToColumns) {
+    auto editor = MakeShownEditor(400, 200);
+    // A lone lead byte (before a tab, or last) is one column, like every other measure.
+    for (std::string_view text : {"\tab\t\x82\xa0\tc", "\x82\tx", "a\t\x82", "no tab"}) {
+        SCOPED_TRACE(text);
+        const std::string expanded = editor->ExpandTab(text);
+        EXPECT_EQ(static_cast<int>(expanded.size()), editor->DisplayWidth(text));
+        EXPECT_EQ(expanded.find('\t'), std::string::npos);
+    }
+    EXPECT_EQ(editor->ExpandTab("\x82\tx"), "\x82       x");
+    editor->Caret()->SetTabSpaceCount(4);
+    EXPECT_EQ(editor->ExpandTab("ab\tc"), "ab  c");
+    EXPECT_EQ(editor->IndentWidth(" \t\x81\x40x"), 6);
+    EXPECT_EQ(editor->IndentWidth(""), -1);
+}
+
 TEST(TEditorCoreTest, KeepCaretReturnsToTheRememberedColumnUntilAHorizontalMove) {
     auto editor = MakeShownEditor(600, 300,
                                   std::string(40, 'a') + "\r\n" + std::string(10, 'b') + "\r\n" +
