@@ -6,6 +6,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace kes {
 
 TEditorPopupMenu::TEditorPopupMenu(TEditor* editor) : QMenu(editor), editor_(editor) {
@@ -73,6 +75,16 @@ void TEditorPopupMenu::BuildItems() {
     boxSelectionModeItem_->setEnabled(true);
 }
 
+QList<QAction*> TEditorPopupMenu::StatefulItems() const {
+    return {undoItem_,
+            redoItem_,
+            cutItem_,
+            copyItem_,
+            pasteItem_,
+            boxPasteItem_,
+            boxSelectionModeItem_};
+}
+
 void TEditorPopupMenu::SetShortcutsActive(bool active) {
     if (active == shortcutsActive_)
         return;
@@ -82,9 +94,7 @@ void TEditorPopupMenu::SetShortcutsActive(bool active) {
         items.append(item);
     for (QAction* item : markJumpItems_)
         items.append(item);
-    for (QAction* item : {undoItem_, redoItem_, cutItem_, copyItem_, pasteItem_, boxPasteItem_,
-                          boxSelectionModeItem_})
-        items.append(item);
+    items.append(StatefulItems());
     for (QAction* item : items) {
         if (active)
             editor_->addAction(item);
@@ -94,14 +104,22 @@ void TEditorPopupMenu::SetShortcutsActive(bool active) {
 }
 
 bool TEditorPopupMenu::eventFilter(QObject* watched, QEvent* event) {
-    // A key with Control may be one of the shortcuts. The shortcut map looks at the items right
-    // after this event, so they are made current here: attached while this is the editor's
-    // pop-up menu, with the states of now.
-    if (watched == editor_ && event->type() == QEvent::ShortcutOverride &&
-        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier)) {
-        SetShortcutsActive(editor_->PopupMenu() == this);
-        if (shortcutsActive_)
-            PopupHandler();
+    // A key with Control may be one of the shortcuts, and the shortcut map looks at the items
+    // right after this event: they are attached while this is the editor's pop-up menu, and
+    // an item whose state decides what its key does gets the state of now (only then, as the
+    // state of the selection can take long to find).
+    if (watched == editor_ && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & Qt::ControlModifier) {
+            SetShortcutsActive(editor_->PopupMenu() == this);
+            const QKeySequence pressed(key->keyCombination());
+            const bool stateful =
+                std::ranges::any_of(StatefulItems(), [&pressed](const QAction* item) {
+                    return item->shortcut() == pressed;
+                });
+            if (shortcutsActive_ && stateful)
+                PopupHandler();
+        }
     }
     return QMenu::eventFilter(watched, event);
 }

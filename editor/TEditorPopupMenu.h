@@ -47,6 +47,8 @@ private:
     // Adds the items with shortcut keys to the editor (the keys then act while it has the
     // focus) or takes them away.
     void SetShortcutsActive(bool active);
+    // The items with a shortcut whose enabled state or check mark decides what the key does.
+    QList<QAction*> StatefulItems() const;
     QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
                      void (TEditorPopupMenu::*click)());
     QMenu* AddMarkMenu(const QString& caption, std::array<QAction*, MarkCount>& items,
