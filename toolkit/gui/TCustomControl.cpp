@@ -141,10 +141,9 @@ namespace {
 // The range comes as the whole extent (minimum to maximum, both included) with a page inside
 // it, so the highest position is maximum - page + 1.
 void SetScroll(QScrollBar* bar, int minimum, int maximum, int page, int position) {
-    page = std::max(page, 0);
-    int highest = std::max(minimum, maximum - std::max(page, 1) + 1);
-    bar->setRange(minimum, highest);
-    bar->setPageStep(std::max(page, 1));
+    page = std::max(page, 1);
+    bar->setRange(minimum, std::max(minimum, maximum - page + 1));
+    bar->setPageStep(page);
     bar->setValue(position);
 }
 
