@@ -109,6 +109,18 @@ TEST_F(TEditorEditingTest, AutoRepeatOfAKeyLastsUntilItIsReleased) {
     EXPECT_FALSE(e.KeyRepeat());
 }
 
+TEST_F(TEditorEditingTest, KeysWaitWhileTheLeftButtonIsHeld) {
+    TEditor& e = Make("abc");
+    const QPoint cell(e.ColLeft(1) + 1, e.RowTop(0) + 1);
+    QTest::mousePress(e.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    Key(e, Qt::Key_X);
+    Key(e, Qt::Key_Delete);
+    EXPECT_EQ(e.GetText(), "abc");
+    QTest::mouseRelease(e.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    Key(e, Qt::Key_X);
+    EXPECT_EQ(e.GetText(), "axbc");
+}
+
 TEST_F(TEditorEditingTest, ReadOnlyRefusesEveryEditButMovesAndCopies) {
     TEditor& e = Make("abc\r\ndef");
     e.SetReadOnly(true);
