@@ -642,17 +642,17 @@ void TEditor::SetRow(int row) {
     const int count = ListCount();
     if (row == row_ && row_ != count)
         return;
-    BeginUnderlineUpdate();
-    const int oldCol = col_;
-    row_ = std::clamp(row, 0, count);
-    if (row_ == count && row_ > 0 && list_->RowAttributes(count - 1) == raTextEnd)
-        --row_;
-    AdjustCol(true, -1);
-    if (ruler_->Visible() && col_ != oldCol) {
-        EraseRulerMark(oldCol);
-        DrawRulerMark(col_);
-    }
-    EndUnderlineUpdate();
+    WithUnderlineUpdate([&] {
+        const int oldCol = col_;
+        row_ = std::clamp(row, 0, count);
+        if (row_ == count && row_ > 0 && list_->RowAttributes(count - 1) == raTextEnd)
+            --row_;
+        AdjustCol(true, -1);
+        if (ruler_->Visible() && col_ != oldCol) {
+            EraseRulerMark(oldCol);
+            DrawRulerMark(col_);
+        }
+    });
 }
 
 void TEditor::SetCol(int col) {
@@ -671,16 +671,16 @@ void TEditor::SetRowCol(int row, int col) {
     if (row == row_ && col == col_)
         return;
     const bool suppressed = suppressCaretUpdate_;
-    suppressCaretUpdate_ = true;
-    SetRow(row);
-    const std::string attributes = StrToAttributes(ListString(row_));
-    if (AttributeAt(attributes, col) == '5')
-        --col;
-    if (!caret_->InTab())
-        while (AttributeAt(attributes, col) == '3')
+    WithCaretUpdatesSuppressed([&] {
+        SetRow(row);
+        const std::string attributes = StrToAttributes(ListString(row_));
+        if (AttributeAt(attributes, col) == '5')
             --col;
-    SetCol(col);
-    suppressCaretUpdate_ = suppressed;
+        if (!caret_->InTab())
+            while (AttributeAt(attributes, col) == '3')
+                --col;
+        SetCol(col);
+    });
     if (!suppressed)
         CaretChanged();
 }
@@ -811,11 +811,11 @@ void TEditor::MovePage(int rows) {
     }
     if (rows > 0 && ListRow(topRow_) == raTextEnd)
         return;
-    HideCaretNested();
-    const int old = topRow_;
-    SetTopRow(std::clamp(topRow_ + rows, 0, ListCount()));
-    SetRow(row_ + topRow_ - old);
-    ShowCaretNested();
+    WithCaretHidden([&] {
+        const int old = topRow_;
+        SetTopRow(std::clamp(topRow_ + rows, 0, ListCount()));
+        SetRow(row_ + topRow_ - old);
+    });
 }
 
 std::vector<int> TEditor::WordStarts(int row) const {
@@ -1022,40 +1022,40 @@ void TEditor::SetTopRow(int row) {
     const int t = std::clamp(row, 0, ListCount());
     if (t == topRow_)
         return;
-    HideCaretNested();
-    BeginUnderlineUpdate();
-    // What waits for paint moves with its pixels and is painted in the new view later.
-    const int rows = std::clamp(topRow_ - t, -(rowCount_ + 1), rowCount_ + 1);
-    topRow_ = t;
-    const TRect area = Rect(0, topMargin_, ClientWidth(), ClientHeight());
-    ScrollView(0, rows * rowHeight_, &area, nullptr);
-    UpdateScrollBars();
-    PlaceSystemCaret();
-    PlaceImeWindowOrDefer();
-    DoTopRowChange();
-    EndUnderlineUpdate();
-    ShowCaretNested();
+    WithCaretHidden([&] {
+        WithUnderlineUpdate([&] {
+            // What waits for paint moves with its pixels and is painted in the new view later.
+            const int rows = std::clamp(topRow_ - t, -(rowCount_ + 1), rowCount_ + 1);
+            topRow_ = t;
+            const TRect area = Rect(0, topMargin_, ClientWidth(), ClientHeight());
+            ScrollView(0, rows * rowHeight_, &area, nullptr);
+            UpdateScrollBars();
+            PlaceSystemCaret();
+            PlaceImeWindowOrDefer();
+            DoTopRowChange();
+        });
+    });
 }
 
 void TEditor::SetTopCol(int col) {
     const int t = std::clamp(col, 0, MaxTopCol());
     if (t == topCol_)
         return;
-    HideCaretNested();
-    const bool ruler = ruler_->Visible();
-    if (ruler)
-        EraseRulerMark(col_);
-    const int cols = topCol_ - t;
-    topCol_ = t;
-    const TRect area = Rect(leftMargin_, 0, ClientWidth(), ClientHeight());
-    ScrollView(cols * colWidth_, 0, &area, nullptr);
-    UpdateScrollBars();
-    if (ruler)
-        DrawRulerMark(col_);
-    PlaceSystemCaret();
-    PlaceImeWindowOrDefer();
-    DoTopColChange();
-    ShowCaretNested();
+    WithCaretHidden([&] {
+        const bool ruler = ruler_->Visible();
+        if (ruler)
+            EraseRulerMark(col_);
+        const int cols = topCol_ - t;
+        topCol_ = t;
+        const TRect area = Rect(leftMargin_, 0, ClientWidth(), ClientHeight());
+        ScrollView(cols * colWidth_, 0, &area, nullptr);
+        UpdateScrollBars();
+        if (ruler)
+            DrawRulerMark(col_);
+        PlaceSystemCaret();
+        PlaceImeWindowOrDefer();
+        DoTopColChange();
+    });
 }
 
 void TEditor::ScrollView(int dx, int dy, const TRect* scroll, const TRect* clip) {
@@ -1063,13 +1063,13 @@ void TEditor::ScrollView(int dx, int dy, const TRect* scroll, const TRect* clip)
         Invalidate();
         return;
     }
-    HideCaretNested();
-    BeginUnderlineUpdate();
-    if (clip)
-        UpdateNow();
-    ScrollRect(dx, dy, scroll ? *scroll : ClientRect(), clip ? *clip : TRect{});
-    EndUnderlineUpdate();
-    ShowCaretNested();
+    WithCaretHidden([&] {
+        WithUnderlineUpdate([&] {
+            if (clip)
+                UpdateNow();
+            ScrollRect(dx, dy, scroll ? *scroll : ClientRect(), clip ? *clip : TRect{});
+        });
+    });
 }
 
 void TEditor::ScrollCaretIntoView() {

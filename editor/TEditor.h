@@ -13,6 +13,7 @@
 #include "textmodel/TLinesView.h"
 #include "textmodel/TRowAttribute.h"
 #include "textmodel/TRowAttributeStringList.h"
+#include "toolkit/core/ScopeGuard.h"
 #include "toolkit/core/TMethod.h"
 #include "toolkit/core/TStringList.h"
 #include "toolkit/gui/TCustomControl.h"
@@ -555,6 +556,21 @@ private:
     bool HitCaretBlock() const;
     void PlaceSystemCaret();
     void PlaceImeWindowOrDefer();
+    // Run body with the caret hidden (nested), with the caret-row underline update open, or
+    // with caret updates suppressed, and undo that on every way out of it.
+    template <class Body> void WithCaretHidden(Body&& body) {
+        HideCaretNested();
+        WithCleanup(body, [this] { ShowCaretNested(); });
+    }
+    template <class Body> void WithUnderlineUpdate(Body&& body) {
+        BeginUnderlineUpdate();
+        WithCleanup(body, [this] { EndUnderlineUpdate(); });
+    }
+    template <class Body> void WithCaretUpdatesSuppressed(Body&& body) {
+        const bool suppressed = suppressCaretUpdate_;
+        suppressCaretUpdate_ = true;
+        WithCleanup(body, [this, suppressed] { suppressCaretUpdate_ = suppressed; });
+    }
     // A row's bytes; empty outside the rows.
     std::string_view RowView(int row) const;
     // Selection helpers (TEditorSelection.cpp).

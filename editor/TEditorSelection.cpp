@@ -159,8 +159,7 @@ void TEditor::CleanSelection() {
         const int last = std::min(sel_.endRow, topRow_ + rowCount_);
         if (first <= last) {
             erasingSelection_ = true;
-            PaintRowsNow(first, last);
-            erasingSelection_ = false;
+            WithCleanup([&] { PaintRowsNow(first, last); }, [this] { erasingSelection_ = false; });
         }
     }
     EndUnderlineUpdate();
@@ -243,13 +242,12 @@ void TEditor::SetSelLength(int value) {
         }
         return;
     }
-    const bool suppressed = suppressCaretUpdate_;
-    suppressCaretUpdate_ = true;
-    if (HasSelection())
-        SetRowCol(sel_.startRow, sel_.startCol);
-    StartSelection();
-    PlaceCaretAtOffset(row_, ClampedCaretIndex() + value);
-    suppressCaretUpdate_ = suppressed;
+    WithCaretUpdatesSuppressed([&] {
+        if (HasSelection())
+            SetRowCol(sel_.startRow, sel_.startCol);
+        StartSelection();
+        PlaceCaretAtOffset(row_, ClampedCaretIndex() + value);
+    });
     CaretChanged();
     ExtendSelection();
 }
@@ -350,16 +348,16 @@ void TEditor::StartRowSelection(int row) {
     if (TextEmpty())
         return;
     const int r = RowSelectionRow(row);
-    HideCaretNested();
-    SetRowCol(r, 0);
-    StartSelection();
-    rowSel_.active = true;
-    rowSel_.anchorRow = r;
-    rowSel_.anchorIsLastRowWithoutBreak = LastRowWithoutBreak(r);
-    MoveRowSelection(r);
-    // The caret goes to the row's start; the selection stays as it is.
-    SetRowCol(r, 0);
-    ShowCaretNested();
+    WithCaretHidden([&] {
+        SetRowCol(r, 0);
+        StartSelection();
+        rowSel_.active = true;
+        rowSel_.anchorRow = r;
+        rowSel_.anchorIsLastRowWithoutBreak = LastRowWithoutBreak(r);
+        MoveRowSelection(r);
+        // The caret goes to the row's start; the selection stays as it is.
+        SetRowCol(r, 0);
+    });
 }
 
 void TEditor::MoveRowSelection(int row) {

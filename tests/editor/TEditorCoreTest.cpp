@@ -11,6 +11,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <stdexcept>
+
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -564,6 +566,36 @@ TEST(TEditorCoreTest, APressGivesTheFocusAndALeftPressPlacesTheCaret) {
                       QPoint(editor->ColLeft(20), editor->RowTop(0) + 2));
     EXPECT_EQ(editor->Row(), 0);
     EXPECT_EQ(editor->Col(), 3);
+}
+
+struct FailingOnce {
+    int calls = 0;
+    void Moved(TObject*) {
+        if (calls++ == 0)
+            throw std::runtime_error("handler failed");
+    }
+};
+
+// An event handler may fail inside a move; the caret is neither left hidden nor frozen.
+TEST(TEditorCoreTest, AFailingHandlerLeavesTheCaretWorking) {
+    auto editor = MakeShownEditor(400, 200, NumberedLines(100));
+    FailingOnce handler;
+    editor->OnCaretMoved = MethodOf<&FailingOnce::Moved>(&handler);
+    EXPECT_THROW(editor->MovePage(editor->PageRows()), std::runtime_error);
+    handler.calls = 0;
+    EXPECT_THROW(editor->SetRowCol(3, 2), std::runtime_error);
+    handler.calls = 0;
+    EXPECT_THROW(editor->SetSelLength(4), std::runtime_error);
+    handler.calls = 1;
+    editor->CleanSelection();
+    editor->SetRowCol(5, 1);
+    EXPECT_GE(handler.calls, 2);
+    EXPECT_TRUE(editor->SystemCaret().Shown());
+    EXPECT_EQ(editor->SystemCaret().Rect().topLeft(),
+              QPoint(editor->ColLeft(1), editor->RowTop(5)));
+    editor->SetRowCol(5, 3);
+    EXPECT_EQ(editor->SystemCaret().Rect().topLeft(),
+              QPoint(editor->ColLeft(3), editor->RowTop(5)));
 }
 
 } // namespace
