@@ -667,8 +667,15 @@ void TEditor::SetCol(int col) {
         DrawRulerMark(col_);
 }
 
+bool TEditor::OnTrailOrPadding(int row, int col) const {
+    const char attribute = AttributeAt(StrToAttributes(ListString(row)), col);
+    return attribute == '5' || (attribute == '3' && !caret_->InTab());
+}
+
 void TEditor::SetRowCol(int row, int col) {
-    if (row == row_ && col == col_)
+    // An edit can turn the caret's unchanged column into a trail byte (a lone lead byte that
+    // now pairs with the byte after it), so the same place is still checked.
+    if (row == row_ && col == col_ && !OnTrailOrPadding(row, col))
         return;
     const bool suppressed = suppressCaretUpdate_;
     WithCaretUpdatesSuppressed([&] {

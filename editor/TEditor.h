@@ -538,13 +538,15 @@ protected:
     int CharStartBefore(std::string_view text, int col) const;
     // The row that holds a character offset, and the byte index in it (TEditorRequests.cpp).
     int RowOfOffset(int offset, int& index) const;
-    int swallowCount_ = 0;
 
 private:
     void FountainChanged(TObject* sender);
     void FontChanged(TObject* sender);
     void AttachOptions();
     const TCharAttributes& Rule() const;
+    // Whether (row, col) is a place the caret may not stand: a trail byte, or tab padding
+    // without InTab.
+    bool OnTrailOrPadding(int row, int col) const;
     // Text top/left, RowCount and ColCount from the measured font and bars.
     void MeasureTextArea();
     int MaxTopCol() const;

@@ -7,6 +7,7 @@
 #include "toolkit/gui/QtText.h"
 #include "toolkit/gui/TClipboard.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -192,15 +193,22 @@ void TEditor::SetSelText(std::string_view text) {
 }
 
 void TEditor::InsertTypedText(std::string_view text) {
-    if (!text.empty())
-        SetSelText(text);
+    if (text.empty())
+        return;
+    // The caret cannot pass the last column: every further character would go in before the
+    // one typed last, and the text would come out backwards.
+    if (!Selected() && col_ >= MaxCol) {
+        QApplication::beep();
+        return;
+    }
+    SetSelText(text);
 }
 
 void TEditor::SelectAll() {
-    HideCaretNested();
-    SetSelStart(0);
-    SetSelLength(GetTextLength());
-    ShowCaretNested();
+    WithCaretHidden([&] {
+        SetSelStart(0);
+        SetSelLength(GetTextLength());
+    });
 }
 
 void TEditor::PasteBox(std::string_view text) {
@@ -384,7 +392,7 @@ void TEditor::TypeBackspace() {
         DeleteSelection();
         return;
     }
-    if (ListCount() == 0) {
+    if (TextEmpty()) {
         SetCol(col_ - 1);
         return;
     }
@@ -494,10 +502,6 @@ bool TEditor::TypeText(std::string_view bytes) {
     std::string typed;
     bool singleByte = false;
     for (std::string_view character : characters) {
-        if (swallowCount_ > 0) {
-            swallowCount_ = std::max(0, swallowCount_ - Length(character));
-            continue;
-        }
         singleByte = singleByte || character.size() == 1;
         typed += character;
     }

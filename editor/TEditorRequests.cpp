@@ -46,8 +46,13 @@ void TEditor::SetSelection(int start, int end) {
     } else if (start == -1) {
         CleanSelection();
     } else {
-        SetSelStart(std::min(start, end));
-        SetSelLength(std::max(start, end) - std::min(start, end));
+        // Offsets from outside may be anything: both ends are held inside the text, so the
+        // length cannot overflow.
+        const int length = GetTextLength();
+        const int a = std::clamp(std::min(start, end), 0, length);
+        const int b = std::clamp(std::max(start, end), 0, length);
+        SetSelStart(a);
+        SetSelLength(b - a);
     }
 }
 

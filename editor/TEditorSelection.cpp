@@ -233,20 +233,26 @@ void TEditor::SetSelStart(int value) {
 void TEditor::SetSelLength(int value) {
     if (TextEmpty())
         return;
+    // A box's start is its top-left corner; switching to a stream would make it the corner the
+    // box was drawn from.
+    const bool selected = HasSelection();
+    const int startRow = sel_.startRow;
+    const int startCol = sel_.startCol;
     if (selectionMode_ == smBox)
         SetSelectionMode(smLine);
     if (value <= 0) {
-        if (HasSelection()) {
-            SetRowCol(sel_.startRow, sel_.startCol);
+        if (selected) {
+            SetRowCol(startRow, startCol);
             CleanSelection();
         }
         return;
     }
     WithCaretUpdatesSuppressed([&] {
-        if (HasSelection())
-            SetRowCol(sel_.startRow, sel_.startCol);
+        if (selected)
+            SetRowCol(startRow, startCol);
         StartSelection();
-        PlaceCaretAtOffset(row_, ClampedCaretIndex() + value);
+        const int index = ClampedCaretIndex();
+        PlaceCaretAtOffset(row_, value > INT_MAX - index ? INT_MAX : index + value);
     });
     CaretChanged();
     ExtendSelection();

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace kes {
 namespace {
 
@@ -323,6 +325,38 @@ TEST_F(TEditorEditingTest, DeleteJoinsLinesAndRemovesTabsAndWholeCharacters) {
     editor_->SetRowCol(0, 2);
     Key(*editor_, Qt::Key_Delete);
     EXPECT_EQ(editor_->GetText(), "abc");
+}
+
+TEST_F(TEditorEditingTest, EditsNeverLeaveTheCaretInsideACharacterOrWriteBackwards) {
+    // Deleting the space joins a lone lead byte and the "A" into one character: the caret,
+    // whose column did not change, must not stay on its trail byte.
+    TEditor& e = Make("\x82 A");
+    e.SetRowCol(0, 1);
+    Key(e, Qt::Key_Delete);
+    EXPECT_EQ(e.GetText(), "\x82"
+                           "A");
+    EXPECT_EQ(e.Col(), 0);
+
+    // At the last column the caret cannot move on: typing is refused instead of putting every
+    // character before the last one.
+    Make(std::string(1000, 'x'));
+    editor_->Caret()->SetFreeCaret(false);
+    editor_->SetRowCol(0, 1000);
+    TypeText(*editor_, "abc");
+    EXPECT_EQ(editor_->GetText(), std::string(1000, 'x'));
+    editor_->SetRowCol(0, 999);
+    TypeText(*editor_, "ab");
+    EXPECT_EQ(editor_->GetText().substr(998), "xax");
+
+    // Selection requests with offsets from anywhere stay inside the text.
+    Make("abc\r\ndef");
+    editor_->SetSelection(-2, INT_MAX);
+    EXPECT_EQ(editor_->SelText(), "abc\r\ndef");
+    editor_->SetSelection(INT_MIN, 1);
+    EXPECT_EQ(editor_->SelText(), "a");
+    editor_->SetSelStart(1);
+    editor_->SetSelLength(INT_MAX);
+    EXPECT_EQ(editor_->SelText(), "bc\r\ndef");
 }
 
 TEST_F(TEditorEditingTest, SelTextAndPasteBoxPlaceTheCaretAfterTheirText) {

@@ -181,6 +181,13 @@ TEST(TEditorSelectionTest, SelLengthSelectsForwardFromTheStartInStreamMode) {
     EXPECT_EQ(editor->Row(), 0);
     EXPECT_EQ(editor->Col(), 6);
 
+    // A box drawn from its top-right corner starts at its top-left one.
+    editor->SetSelectionMode(smBox);
+    SelectStream(*editor, 0, 5, 2, 1);
+    editor->SetSelLength(2);
+    EXPECT_EQ(editor->SelStart(), 1);
+    EXPECT_EQ(editor->SelText(), "bc");
+
     editor->SetSelStart(3);
     EXPECT_FALSE(editor->Selected());
     editor->SetSelLength(7);
