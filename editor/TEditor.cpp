@@ -980,7 +980,11 @@ void TEditor::DoChange() {
     UpdateScrollRanges();
     if (list_->UpdateInfo().Valid) {
         modified_ = true;
-        if (OnChange)
+        // During this editor's own edit the caret is placed after the rows changed; its
+        // listeners hear of the change once the caret stands where the edit put it.
+        if (editDepth_ > 0)
+            changePending_ = true;
+        else if (OnChange)
             OnChange(this);
     }
 }

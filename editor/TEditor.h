@@ -626,6 +626,9 @@ private:
     bool wantReturns_ = true;
     bool wantTabs_ = true;
     bool destroying_ = false;
+    // Nesting of this editor's own edits, and a change heard during one (see DoChange).
+    int editDepth_ = 0;
+    bool changePending_ = false;
     bool modified_ = false;
     bool linesUpdating_ = false;
 

@@ -93,14 +93,21 @@ void TEditor::ReplaceRows(int row, int count, std::string_view text, int anchorR
     // way out.
     HideCaretNested();
     BeginUnderlineUpdate();
+    ++editDepth_;
     WithCleanup(
         [&] {
             list_->UpdateRows(row, count, text);
             PlaceCaretAtOffset(anchorRow, offset);
         },
         [this] {
+            --editDepth_;
             EndUnderlineUpdate();
             ShowCaretNested();
+            if (editDepth_ == 0 && changePending_) {
+                changePending_ = false;
+                if (OnChange)
+                    OnChange(this);
+            }
         });
 }
 

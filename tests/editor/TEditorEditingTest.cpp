@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 namespace kes {
 namespace {
@@ -357,6 +358,26 @@ TEST_F(TEditorEditingTest, EditsNeverLeaveTheCaretInsideACharacterOrWriteBackwar
     editor_->SetSelStart(1);
     editor_->SetSelLength(INT_MAX);
     EXPECT_EQ(editor_->SelText(), "bc\r\ndef");
+}
+
+// Listens to an editor's OnChange and notes where the caret stands then.
+struct ChangeListener : TObject {
+    TEditor* editor = nullptr;
+    std::vector<int> caretOffsets;
+    void Changed(TObject*) { caretOffsets.push_back(editor->SelStart()); }
+};
+
+TEST_F(TEditorEditingTest, OnChangeComesOnceTheCaretStandsAfterTheEdit) {
+    TEditor& e = Make("xyz\r\nabc");
+    ChangeListener listener;
+    listener.editor = &e;
+    e.OnChange = MethodOf<&ChangeListener::Changed>(&listener);
+    e.SetRowCol(0, 1);
+    Key(e, Qt::Key_A);
+    Key(e, Qt::Key_Return);
+    Key(e, Qt::Key_Backspace);
+    EXPECT_EQ(listener.caretOffsets, (std::vector<int>{2, 4, 2}));
+    e.OnChange = {};
 }
 
 TEST_F(TEditorEditingTest, SelTextAndPasteBoxPlaceTheCaretAfterTheirText) {
