@@ -982,10 +982,16 @@ void TEditor::DoChange() {
         modified_ = true;
         // During this editor's own edit the caret is placed after the rows changed; its
         // listeners hear of the change once the caret stands where the edit put it.
-        if (editDepth_ > 0)
+        if (editDepth_ > 0) {
             changePending_ = true;
-        else if (OnChange)
-            OnChange(this);
+        } else {
+            // Another view sharing the rows made the edit: a selection here names rows and
+            // bytes that may now hold other text.
+            if (HasSelection())
+                CleanSelection();
+            if (OnChange)
+                OnChange(this);
+        }
     }
 }
 

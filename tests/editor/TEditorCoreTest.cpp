@@ -484,9 +484,18 @@ TEST(TEditorCoreTest, EditorsAttachedToOneTextAllSeeItsChanges) {
     EXPECT_EQ(changes, 1);
     EXPECT_TRUE(second->Modified());
     EXPECT_EQ(second->ListString(1), "changed");
+    // A selection of the other view named rows and bytes that now hold other text: it goes.
+    second->SetRowCol(0, 0);
+    second->StartSelection();
+    second->SetRowCol(0, 3);
+    second->ExtendSelection();
+    first->SetRowCol(0, 0);
+    first->InsertTypedText("new ");
+    EXPECT_FALSE(second->HasSelection());
+    EXPECT_EQ(second->ListString(0), "new shared");
     // The first editor may go; the text stays with the second.
     first.reset();
-    EXPECT_EQ(second->ListString(0), "shared");
+    EXPECT_EQ(second->ListString(0), "new shared");
 }
 
 TEST(TEditorCoreTest, TheEditorListensToTheFountainItShows) {
