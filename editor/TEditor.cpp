@@ -1158,7 +1158,8 @@ void TEditor::CreateCaretShape() {
 }
 
 void TEditor::CaretPixelPos(int& x, int& y) const {
-    x = ColLeft(col_);
+    // Within a preedit the caret shows the input method's cursor.
+    x = ColLeft(col_) + (preedit_.text.empty() ? 0 : preedit_.cursor * colWidth_);
     y = RowTop(row_);
     if (caret_->Style() == csBrief && !HitCaretBlock())
         y += fontHeight_ - 2;

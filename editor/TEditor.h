@@ -25,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+class QInputMethodEvent;
 class QMenu;
 
 namespace kes {
@@ -435,6 +436,14 @@ protected:
                           const std::string& text);
     void PaintRowWithSelection(TFountainParser& parser, const TRect& rect, int row,
                                const std::string& text);
+    // A text row in rect (or a row below the text), normal or with the selection shown.
+    void PaintTextRow(TFountainParser& parser, const TRect& rect, int row, bool selectionShown);
+    // The caret row with the preedit at the caret cell and the rest of the row pushed right.
+    void PaintRowWithPreedit(TFountainParser& parser, const TRect& rect, int row,
+                             bool selectionShown);
+    void DrawPreedit(int x, int y, const TRect& clip);
+    // x of column 0 as the rows are drawn (pushed right behind a preedit).
+    int PaintOrigin() const { return leftMargin_ - HorizontalOffset() + paintShift_; }
     void PaintImagebar(int first, int last);
     // The rows from first to last of the text area, at once.
     void PaintRowsNow(int first, int last);
@@ -527,6 +536,8 @@ protected:
     // Selects the characters of the caret row from start (relative to the caret) on, as the
     // input method counts them (UTF-16 units).
     void SelectAroundCaret(int start, int length);
+    // Takes the composition of an input method event as the preedit shown at the caret.
+    void SetPreedit(const QInputMethodEvent& event);
     int EnterIndent(int row, int first) const;
     std::string IndentText(int width) const;
     void JoinWithPreviousRow();
@@ -661,6 +672,17 @@ private:
     bool imePending_ = false;
     int underlineUpdateCount_ = 0;
     mutable TCharAttributes rule_;
+
+    // The input method's composition shown at the caret, never part of the text: code page
+    // 932, one column a byte; the conversion segment and the input method's cursor in bytes.
+    struct TPreedit {
+        std::string text;
+        int segmentStart = 0;
+        int segmentEnd = 0;
+        int cursor = 0;
+    };
+    TPreedit preedit_;
+    int paintShift_ = 0;
 
     // Selection.
     TEditorSelectionState selState_ = TEditorSelectionState::None;

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QTextCharFormat>
 
 #include <algorithm>
 
@@ -663,6 +664,11 @@ void TEditor::InputMethod(QInputMethodEvent* event) {
     event->accept();
     if (readOnly_)
         return;
+    // The preedit an event does not repeat is gone, the commit replaces it.
+    if (!preedit_.text.empty()) {
+        InvalidateRow(row_);
+        preedit_ = TPreedit();
+    }
     if (event->replacementLength() > 0)
         SelectAroundCaret(event->replacementStart(), event->replacementLength());
     const std::string commit = QStringToCp932(event->commitString());
@@ -670,6 +676,36 @@ void TEditor::InputMethod(QInputMethodEvent* event) {
         InsertTypedText(commit);
     else if (event->replacementLength() > 0)
         DeleteSelection();
+    SetPreedit(*event);
+    PlaceSystemCaret();
+}
+
+void TEditor::SetPreedit(const QInputMethodEvent& event) {
+    const QString preedit = event.preeditString();
+    preedit_.text = QStringToCp932(preedit);
+    if (preedit_.text.empty())
+        return;
+    // Positions come in UTF-16 units of the preedit, perhaps out of it.
+    const auto bytes = [&](int units) {
+        const qsizetype n = std::clamp<qsizetype>(units, 0, preedit.size());
+        return std::min(Length(QStringToCp932(preedit.left(n))), Length(preedit_.text));
+    };
+    preedit_.cursor = Length(preedit_.text);
+    bool segmentFound = false;
+    for (const QInputMethodEvent::Attribute& a : event.attributes()) {
+        if (a.type == QInputMethodEvent::Cursor) {
+            preedit_.cursor = bytes(a.start);
+        } else if (a.type == QInputMethodEvent::TextFormat && !segmentFound) {
+            // The segment being converted is the one drawn unlike the plain underline.
+            const QTextCharFormat format = a.value.value<QTextFormat>().toCharFormat();
+            if (format.background().style() != Qt::NoBrush || !format.fontUnderline()) {
+                preedit_.segmentStart = bytes(a.start);
+                preedit_.segmentEnd = std::max(preedit_.segmentStart, bytes(a.start + a.length));
+                segmentFound = true;
+            }
+        }
+    }
+    InvalidateRow(row_);
 }
 
 void TEditor::SelectAroundCaret(int start, int length) {

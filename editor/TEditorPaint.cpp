@@ -6,6 +6,7 @@
 #include "fountain/TFountainParser.h"
 #include "support/StringHelpers.h"
 #include "textmodel/TEditorScreenStrings.h"
+#include "toolkit/core/ScopeGuard.h"
 #include "toolkit/gui/TBitmap.h"
 #include "toolkit/gui/TDotLineCollection.h"
 
@@ -204,23 +205,13 @@ void TEditor::Paint(const TRect& clip) {
 
 void TEditor::PaintRows(TFountainParser& parser, TRect rect, int first, int last) {
     TCanvas* canvas = Canvas();
-    TEditorScreenStrings& rows = ScreenStrings();
-    const int count = ListCount();
     const bool selectionShown = selState_ == TEditorSelectionState::Selected ||
                                 (selState_ == TEditorSelectionState::Hit && hitStyle_ == hsDraw);
     for (int row = first; row <= last; ++row) {
-        if (row < count) {
-            std::string text = ExpandTab(rows.View(row));
-            if (selectionShown)
-                PaintRowWithSelection(parser, rect, row, text);
-            else
-                PaintNormalRow(parser, rect, row, text);
-        } else {
-            canvas->FillRect(rect, color_);
-            if (row == count && marks_->EofMark()->Visible() &&
-                (count == 0 || ListRow(count - 1) != raTextEnd))
-                DrawEofMark(leftMargin_ - HorizontalOffset(), rect.Top);
-        }
+        if (row == row_ && !preedit_.text.empty())
+            PaintRowWithPreedit(parser, rect, row, selectionShown);
+        else
+            PaintTextRow(parser, rect, row, selectionShown);
         // The room between the rows (line margin, underline) belongs to no row.
         TRect gap = Rect(rect.Left, rect.Bottom, rect.Right, rect.Top + rowHeight_);
         if (!gap.IsEmpty())
@@ -228,6 +219,67 @@ void TEditor::PaintRows(TFountainParser& parser, TRect rect, int first, int last
         rect.Top += rowHeight_;
         rect.Bottom += rowHeight_;
     }
+}
+
+void TEditor::PaintTextRow(TFountainParser& parser, const TRect& rect, int row,
+                           bool selectionShown) {
+    if (rect.IsEmpty())
+        return;
+    const int count = ListCount();
+    if (row < count) {
+        std::string text = ExpandTab(ScreenStrings().View(row));
+        if (selectionShown)
+            PaintRowWithSelection(parser, rect, row, text);
+        else
+            PaintNormalRow(parser, rect, row, text);
+    } else {
+        Canvas()->FillRect(rect, color_);
+        if (row == count && marks_->EofMark()->Visible() &&
+            (count == 0 || ListRow(count - 1) != raTextEnd))
+            DrawEofMark(PaintOrigin(), rect.Top);
+    }
+}
+
+void TEditor::PaintRowWithPreedit(TFountainParser& parser, const TRect& rect, int row,
+                                  bool selectionShown) {
+    // As text widgets do: the row up to the caret, the preedit, then the rest of the row
+    // pushed right by the preedit's width.
+    const int x = ColLeft(col_);
+    const int width = static_cast<int>(preedit_.text.size()) * colWidth_;
+    PaintTextRow(parser, Intersect(rect, Rect(rect.Left, rect.Top, x, rect.Bottom)), row,
+                 selectionShown);
+    paintShift_ = width;
+    WithCleanup(
+        [&] {
+            PaintTextRow(parser,
+                         Intersect(rect, Rect(x + width, rect.Top, rect.Right, rect.Bottom)), row,
+                         selectionShown);
+        },
+        [this] { paintShift_ = 0; });
+    DrawPreedit(x, rect.Top, Intersect(rect, Rect(x, rect.Top, x + width, rect.Bottom)));
+}
+
+void TEditor::DrawPreedit(int x, int y, const TRect& clip) {
+    if (clip.IsEmpty())
+        return;
+    const std::string_view text = preedit_.text;
+    const TFontStyles style = font_->Style();
+    const TColor fg = font_->Color();
+    TFountainColor* select = view_->Colors()->Select();
+    const int w = colWidth_;
+    // An opaque run fills its whole clip, so each part gets its own cells.
+    const auto part = [&](int from, int to, TColor color, TColor brush) {
+        const TRect cells = Intersect(clip, Rect(x + from * w, y, x + to * w, clip.Bottom));
+        DrawTextRun(x + from * w, y, cells, text.substr(from, to - from), style, color, brush,
+                    true);
+    };
+    const int from = preedit_.segmentStart;
+    const int to = preedit_.segmentEnd;
+    part(0, from, fg, color_);
+    part(from, to, ColorOr(select->Color(), color_), ColorOr(select->BkColor(), fg));
+    part(to, static_cast<int>(text.size()), fg, color_);
+    const int line = y + fontHeight_ - 1;
+    Canvas()->Line(clip.Left, line, clip.Right, line, fg);
 }
 
 void TEditor::PaintNormalRow(TFountainParser& parser, const TRect& rect, int row,
@@ -246,7 +298,7 @@ void TEditor::PaintRowWithSelection(TFountainParser& parser, const TRect& rect, 
         PaintNormalRow(parser, rect, row, text);
         return;
     }
-    const int x0 = leftMargin_ - HorizontalOffset();
+    const int x0 = PaintOrigin();
     int from = rect.Left;
     int to = rect.Right;
     if (selectionMode_ == smBox) {
@@ -283,7 +335,7 @@ void TEditor::PaintRow(TFountainParser& parser, const TRect& rect, int row, cons
         rows.UpdateParseState(row, false);
     TCanvas* canvas = Canvas();
     const int w = colWidth_;
-    const int x0 = leftMargin_ - HorizontalOffset();
+    const int x0 = PaintOrigin();
     const int y = rect.Top;
     const int length = static_cast<int>(text.size());
     const int drawable = DrawableLength(text);
