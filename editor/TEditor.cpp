@@ -536,20 +536,31 @@ int TEditor::CharOffset(int fromRow, int toRow, int col) const {
     return RowsLength(fromRow, toRow) + ColToIndex(toRow, col);
 }
 
-void TEditor::PlaceCaretAtOffset(int fromRow, int offset) {
-    offset = std::max(offset, 0);
+int TEditor::RowOfOffset(int fromRow, int offset, int& index) const {
+    int rest = std::max(offset, 0);
     const int count = ListCount();
-    for (int r = std::max(fromRow, 0); r < count; ++r) {
-        const int length = RowLengthWithBreak(r);
-        if (offset < length || list_->RowAttributes(r) == raTextEnd) {
-            std::string_view text = list_->View(r);
-            const int width = DisplayWidth(text.substr(0, static_cast<size_t>(offset)));
-            SetRowCol(r, std::min(width, DisplayWidth(text)));
-            return;
+    for (int row = std::max(fromRow, 0); row < count; ++row) {
+        const int length = RowLengthWithBreak(row);
+        if (rest < length || list_->RowAttributes(row) == raTextEnd) {
+            index = std::min(rest, static_cast<int>(list_->View(row).size()));
+            return row;
         }
-        offset -= length;
+        rest -= length;
     }
-    SetRowCol(count, 0);
+    index = 0;
+    return count;
+}
+
+void TEditor::PlaceCaretAtOffset(int fromRow, int offset) {
+    int index = 0;
+    const int row = RowOfOffset(fromRow, offset, index);
+    if (row >= ListCount()) {
+        SetRowCol(row, 0);
+        return;
+    }
+    std::string_view text = list_->View(row);
+    const int width = DisplayWidth(text.substr(0, static_cast<size_t>(index)));
+    SetRowCol(row, std::min(width, DisplayWidth(text)));
 }
 
 int TEditor::LineOffset(int row, int col) const {

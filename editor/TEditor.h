@@ -541,14 +541,19 @@ protected:
     int EnterIndent(int row, int first) const;
     std::string IndentText(int width) const;
     void JoinWithPreviousRow();
+    // The start of Delete and Backspace: nothing when ReadOnly, a shown hit cleared, a
+    // selection deleted instead of the key's own work; true when that work remains.
+    bool StartDeletingKey();
     // Backspace's unindent: the column it goes back to, and the edit (true when it applied).
     int UnIndentColumn(int row) const;
     bool UnIndent();
     // The byte index where the character before column col of text starts (tab padding and
     // trail bytes go back to their character).
     int CharStartBefore(std::string_view text, int col) const;
-    // The row that holds a character offset, and the byte index in it (TEditorRequests.cpp).
-    int RowOfOffset(int offset, int& index) const;
+    // The row that holds the character offset counted from the start of fromRow, and the byte
+    // index in it (the row count and 0 past the end); the one walk the caret placement and the
+    // requests share.
+    int RowOfOffset(int fromRow, int offset, int& index) const;
 
 private:
     void FountainChanged(TObject* sender);

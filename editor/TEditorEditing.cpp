@@ -348,14 +348,20 @@ void TEditor::TypeEnter(bool shift) {
     ReplaceRows(row, 1, text, first, offset);
 }
 
-void TEditor::TypeDelete() {
+bool TEditor::StartDeletingKey() {
     if (readOnly_)
-        return;
+        return false;
     ClearHit();
     if (Selected()) {
         DeleteSelection();
-        return;
+        return false;
     }
+    return true;
+}
+
+void TEditor::TypeDelete() {
+    if (!StartDeletingKey())
+        return;
     const int row = row_;
     if (row >= ListCount())
         return;
@@ -393,13 +399,8 @@ int TEditor::CharStartBefore(std::string_view text, int col) const {
 }
 
 void TEditor::TypeBackspace() {
-    if (readOnly_)
+    if (!StartDeletingKey())
         return;
-    ClearHit();
-    if (Selected()) {
-        DeleteSelection();
-        return;
-    }
     if (TextEmpty()) {
         SetCol(col_ - 1);
         return;

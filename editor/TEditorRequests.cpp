@@ -19,22 +19,6 @@ int FloorDiv(int a, int b) {
 
 } // namespace
 
-int TEditor::RowOfOffset(int offset, int& index) const {
-    int rest = std::max(0, offset);
-    const int count = ListCount();
-    for (int row = 0; row < count; ++row) {
-        const int length = static_cast<int>(list_->View(row).size());
-        const int span = RowsLength(row, row + 1);
-        if (rest < span || list_->RowAttributes(row) == raTextEnd) {
-            index = std::min(rest, length);
-            return row;
-        }
-        rest -= span;
-    }
-    index = 0;
-    return count;
-}
-
 void TEditor::GetSelection(int& start, int& end) const {
     start = SelStart();
     end = start + SelLength();
@@ -76,14 +60,14 @@ int TEditor::LineLength(int offset) const {
         return static_cast<int>(ListString(row_).size());
     }
     int index = 0;
-    return static_cast<int>(ListString(RowOfOffset(offset, index)).size());
+    return static_cast<int>(ListString(RowOfOffset(0, offset, index)).size());
 }
 
 int TEditor::LineFromChar(int offset) const {
     if (offset == -1)
         return Selected() ? sel_.startRow : row_;
     int index = 0;
-    return RowOfOffset(offset, index);
+    return RowOfOffset(0, offset, index);
 }
 
 std::string TEditor::GetLine(int row, int bufferSize) const {
@@ -143,7 +127,7 @@ bool TEditor::CharFromPos(int x, int y, int& offset, int& row) const {
 
 void TEditor::PosFromChar(int offset, int& x, int& y) const {
     int index = 0;
-    const int row = RowOfOffset(offset, index);
+    const int row = RowOfOffset(0, offset, index);
     x = ColLeft(IndexToCol(row, index));
     y = RowTop(row);
 }
