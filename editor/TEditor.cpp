@@ -36,7 +36,7 @@ bool MouseButtonDown() {
     return QGuiApplication::mouseButtons() != Qt::NoButton;
 }
 
-bool LeftButtonDown() {
+bool LeftButtonHeld() {
     return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
 }
 
@@ -720,7 +720,7 @@ void TEditor::AdjustCol(bool vertical, int direction) {
 
     if (!caret_->FreeCaret() && col_ > w) {
         if (caret_->KeepCaret())
-            RememberCol(vertical, LeftButtonDown() ? w : col_);
+            RememberCol(vertical, LeftButtonHeld() ? w : col_);
         if (!(vertical && caret_->FreeRow() && !MouseButtonDown()))
             col_ = w;
     }
@@ -1242,32 +1242,10 @@ void TEditor::FocusOut() {
     SystemCaret().Destroy();
 }
 
-void TEditor::MouseDown(QMouseEvent* event) {
-    if (!hasFocus())
-        setFocus(Qt::MouseFocusReason);
-    if (event->button() != Qt::LeftButton)
-        return;
-    const QPoint p = event->position().toPoint();
-    if (p.x() < leftMargin_ || p.y() < topMargin_)
-        return;
-    if (HasSelection())
-        CleanSelection();
-    const int row = topRow_ + (p.y() - topMargin_) / rowHeight_;
-    const int col = topCol_ + (p.x() - leftMargin_ + colWidth_ / 2) / colWidth_;
-    SetRowCol(std::min(row, ListCount()), col);
-}
-
 void TEditor::Resized() {
     Measure();
     UpdateScrollRanges();
     Invalidate();
-}
-
-void TEditor::ScrollBarMoved(Qt::Orientation orientation, int value) {
-    if (orientation == Qt::Vertical)
-        SetTopRow(value);
-    else
-        SetTopCol(value);
 }
 
 void TEditor::contextMenuEvent(QContextMenuEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fountain/TTokenKind.h"
 #include "textmodel/TCharAttributes.h"
 #include "textmodel/TEditorCaret.h"
 #include "textmodel/TEditorImagebar.h"
@@ -21,6 +22,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +50,13 @@ enum TBorderStyle { bsNone, bsSingle };
 // through the selection) -> none.
 enum class TEditorSelectionState { None, Anchored, Selected, Hit };
 
+// The control's own dragging of a selection: pressed inside it (pending), moved far enough
+// (dragging), dropped or cancelled (none).
+enum class TEditorDragState { None, Pending, Dragging };
+
+// Which of the caret options' cursors the control shows.
+enum class TEditorCursorKind { Default, LeftMargin, TopMargin, InSelection, DragMove, DragCopy };
+
 using TSelectionChangeEvent = TMethod<void(TObject* sender, bool selected)>;
 // After a row was painted: the text used for parsing it, x of column 0, the row's top, the
 // row index, the rectangle painted and whether it was drawn in selection or hit colours.
@@ -66,8 +75,9 @@ using TDrawLineEvent = TMethod<void(TObject* sender, const std::string& lineStr,
 // The class is written in several files by role: TEditor.cpp (construction, options,
 // geometry, positions, caret, scrolling, row marks), TEditorSelection.cpp (selection),
 // TEditorEditing.cpp (keys, editing commands, clipboard), TEditorRequests.cpp (the
-// edit-control requests), TEditorPaint.cpp (rows, marks, underline) and TEditorMargins.cpp
-// (ruler, left bar, image bar, margin background).
+// edit-control requests), TEditorPaint.cpp (rows, marks, underline), TEditorMargins.cpp
+// (ruler, left bar, image bar, margin background) and TEditorMouse.cpp (mouse, tokens under
+// a point, dragging a selection, scroll bars).
 class TEditor : public TCustomControl, public TLinesView {
     Q_OBJECT
 
@@ -300,6 +310,36 @@ public:
     int GetTextLength() const;
     void SetText(std::string_view text);
 
+    // ---- Mouse, tokens and scroll bars (TEditorMouse.cpp) ---------------------------------
+    // The cell under a client point: the column truncated or rounded to the nearest column
+    // boundary, never below 0; left of the text the whole margin is column 0 (or TopCol); the
+    // row may lie outside the rows.
+    void PointToCell(int x, int y, bool rounded, int& row, int& col) const;
+    // The row and byte index of the character under a point (rounded cell); false off the
+    // text: empty text, left of or above the text area, below the rows, or at or beyond the
+    // row's width.
+    bool PosToRowIndex(TPoint pos, int& row, int& index) const;
+    // The token under a point, parsed in its logical line by the active fountain (from the
+    // line's stored state when useState, else with brackets off) or by a plain tokenizer;
+    // empty text and ttEnd when the point is off the text.
+    std::string TokenAtPos(TPoint pos, bool useFountain, bool useState, TTokenKind& kind) const;
+    // Selects the token under a point: the caret at its start, SelLength its length.
+    void SelectTokenAtPos(TPoint pos, bool useFountain, bool useState);
+    TTokenKind TokenKindAtPos(TPoint pos) const;
+    std::string TokenTextAtPos(TPoint pos) const;
+    TTokenKind TokenKindAtCaret() const;
+    std::string TokenTextAtCaret() const;
+    void SelectWordAtCaret();
+    // The client point of the caret's cell (top-left of its character).
+    TPoint CaretPoint() const;
+    // Copies or moves the selection to (row, col), one edit; nothing but clearing the
+    // selection when it may not be dragged or the point is inside it. The caret ends after
+    // the text.
+    void CopySelectionTo(int row, int col);
+    void MoveSelectionTo(int row, int col);
+    TEditorDragState DragState() const { return dragState_; }
+    TEditorCursorKind CursorKind() const { return cursorKind_; }
+
     // ---- Geometry (TEditor.cpp) ----------------------------------------------------------
     int ColWidth() const { return colWidth_; }
     int FontHeight() const { return fontHeight_; }
@@ -416,10 +456,12 @@ protected:
     void KeyUp(QKeyEvent* event) override;
     void InputMethod(QInputMethodEvent* event) override;
     void MouseDown(QMouseEvent* event) override;
+    void MouseMove(QMouseEvent* event) override;
+    void MouseUp(QMouseEvent* event) override;
     void FocusIn() override;
     void FocusOut() override;
     void Resized() override;
-    void ScrollBarMoved(Qt::Orientation orientation, int value) override;
+    void ScrollRequest(Qt::Orientation orientation, TScrollCode code, int position) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 public:
@@ -464,6 +506,37 @@ protected:
     void CopyRulerCell(int col, TBitmap& source);
     // The surface changed under rect outside a paint: the screen shows it at its next refresh.
     void RefreshScreen(const TRect& rect);
+
+    // ---- Mouse state (TEditorMouse.cpp) ---------------------------------------------------
+    // The control's own handling of a left press: the caret, the selection, the row selection
+    // in the left margin, a pending drag.
+    virtual void LeftButtonDown(QMouseEvent* event);
+    // Treats the held left button as released: moves no longer select.
+    void EndButtonPress() { buttonHeld_ = false; }
+    // Where a drop lands under a client point: the truncated cell, one row up above the text.
+    void DropPointCell(int x, int y, int& row, int& col) const;
+    // The cursor shown for a kind (only when it changes, and only with AutoCursor).
+    void SetCursorKind(TEditorCursorKind kind);
+    // The cursor kind for the pointer at a client point while no button is held.
+    TEditorCursorKind CursorKindAt(int x, int y) const;
+    // Ends a pending or running drag without dropping; the selection is cleared.
+    void CancelDrag();
+    // The keys a running drag takes (Control, Escape); true when the key was one of them.
+    bool DragKey(QKeyEvent* event, bool pressed);
+    bool AwayFromPress(QPoint p) const;
+    // The token under a point: the first row of its logical line, its byte offset there, its
+    // kind and text.
+    struct TTokenHit {
+        int firstRow = 0;
+        int start = 0;
+        TTokenKind kind = ttEnd;
+        std::string text;
+    };
+    std::optional<TTokenHit> TokenHitAt(TPoint pos, bool useFountain, bool useState) const;
+    QPoint pressPoint_;
+    bool buttonHeld_ = false;
+    TEditorDragState dragState_ = TEditorDragState::None;
+    TEditorCursorKind cursorKind_ = TEditorCursorKind::Default;
 
     // ---- Column normalisation (TEditor.cpp) -----------------------------------------------
     void AdjustCol(bool vertical, int direction);

@@ -611,8 +611,10 @@ bool TEditor::MovementKey(int key, bool shift, bool control) {
 
 void TEditor::KeyDown(QKeyEvent* event) {
     keyRepeat_ = event->isAutoRepeat();
-    // While the left button is held the mouse owns the control.
-    if (QGuiApplication::mouseButtons() & Qt::LeftButton) {
+    // While the left button is held or a selection is dragged the mouse owns the control;
+    // a drag hears only Control (copy or move) and Escape (cancel).
+    if (DragKey(event, true) || dragState_ != TEditorDragState::None ||
+        (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
         event->accept();
         return;
     }
@@ -653,6 +655,7 @@ void TEditor::KeyDown(QKeyEvent* event) {
 }
 
 void TEditor::KeyUp(QKeyEvent* event) {
+    DragKey(event, false);
     // A held key repeats as pairs of releases and presses that are marked auto-repeat.
     if (event->isAutoRepeat())
         return;

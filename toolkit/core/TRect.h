@@ -2,6 +2,13 @@
 
 namespace kes {
 
+// A point in pixels.
+struct TPoint {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
 // A rectangle in pixels; Right and Bottom are the coordinates just past it, so an empty
 // rectangle has Right <= Left or Bottom <= Top.
 struct TRect {

@@ -14,6 +14,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace kes {
 
@@ -32,6 +33,25 @@ bool IsTabKey(const QKeyEvent* event) {
            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
+TScrollCode ScrollCodeOf(int action) {
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        return scLineUp;
+    case QAbstractSlider::SliderSingleStepAdd:
+        return scLineDown;
+    case QAbstractSlider::SliderPageStepSub:
+        return scPageUp;
+    case QAbstractSlider::SliderPageStepAdd:
+        return scPageDown;
+    case QAbstractSlider::SliderToMinimum:
+        return scTop;
+    case QAbstractSlider::SliderToMaximum:
+        return scBottom;
+    default:
+        return scTrack;
+    }
+}
+
 } // namespace
 
 TCustomControl::TCustomControl(QWidget* parent)
@@ -46,17 +66,22 @@ TCustomControl::TCustomControl(QWidget* parent)
     viewport()->setAutoFillBackground(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // A bar that moves reports its new value; an action that leaves it where it is (a click
-    // on the arrow at its end) reports the position all the same, so the control hears of
-    // every move the user makes.
+    // Every user action on a bar becomes a request; the control answers it by setting the
+    // bar's position, and the action's own step is undone, so the bar always shows the
+    // control's view. A change that comes without an action is a dragged thumb.
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) {
+            if (settingScrollBars_)
+                return;
+            const int target = bar->sliderPosition();
+            settingScrollBars_ = true;
+            bar->setSliderPosition(bar->value());
+            settingScrollBars_ = false;
+            ScrollRequest(bar->orientation(), ScrollCodeOf(action), target);
+        });
         connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
             if (!settingScrollBars_)
-                ScrollBarMoved(bar->orientation(), value);
-        });
-        connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int) {
-            if (!settingScrollBars_ && bar->sliderPosition() == bar->value())
-                ScrollBarMoved(bar->orientation(), bar->value());
+                ScrollRequest(bar->orientation(), scTrack, value);
         });
     }
     SetCursorId(crDefault);
@@ -176,12 +201,29 @@ void TCustomControl::InputMethod(QInputMethodEvent*) {}
 void TCustomControl::MouseDown(QMouseEvent*) {}
 void TCustomControl::MouseMove(QMouseEvent*) {}
 void TCustomControl::MouseUp(QMouseEvent*) {}
-void TCustomControl::DoubleClick(QMouseEvent*) {}
-void TCustomControl::Wheel(QWheelEvent*) {}
+void TCustomControl::DoubleClick(QMouseEvent*) {
+    if (OnDblClick)
+        OnDblClick(this);
+}
+
+bool TCustomControl::Wheel(QWheelEvent* event) {
+    const Qt::KeyboardModifiers shift = event->modifiers();
+    const QPoint at = event->position().toPoint();
+    const TPoint pos{at.x(), at.y()};
+    const int delta = event->angleDelta().y();
+    bool handled = false;
+    if (OnMouseWheel)
+        OnMouseWheel(this, shift, delta, pos, handled);
+    if (!handled && delta < 0 && OnMouseWheelDown)
+        OnMouseWheelDown(this, shift, pos, handled);
+    if (!handled && delta > 0 && OnMouseWheelUp)
+        OnMouseWheelUp(this, shift, pos, handled);
+    return handled;
+}
 void TCustomControl::FocusIn() {}
 void TCustomControl::FocusOut() {}
 void TCustomControl::Resized() {}
-void TCustomControl::ScrollBarMoved(Qt::Orientation, int) {}
+void TCustomControl::ScrollRequest(Qt::Orientation, TScrollCode, int) {}
 
 bool TCustomControl::event(QEvent* event) {
     // A Tab the control wants must not be taken by a shortcut of the window either.
@@ -229,14 +271,29 @@ void TCustomControl::inputMethodEvent(QInputMethodEvent* event) {
 
 void TCustomControl::mousePressEvent(QMouseEvent* event) {
     MouseDown(event);
+    if (event->button() == Qt::LeftButton)
+        clickPending_ = true;
+    const QPoint p = event->position().toPoint();
+    if (OnMouseDown)
+        OnMouseDown(this, event->button(), event->modifiers(), p.x(), p.y());
 }
 
 void TCustomControl::mouseMoveEvent(QMouseEvent* event) {
     MouseMove(event);
+    const QPoint p = event->position().toPoint();
+    if (OnMouseMove)
+        OnMouseMove(this, event->modifiers(), p.x(), p.y());
 }
 
 void TCustomControl::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (OnMouseUp)
+        OnMouseUp(this, event->button(), event->modifiers(), p.x(), p.y());
     MouseUp(event);
+    // A click is a left press and release both on the control.
+    if (event->button() == Qt::LeftButton && std::exchange(clickPending_, false) &&
+        viewport()->rect().contains(p) && OnClick)
+        OnClick(this);
 }
 
 void TCustomControl::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -244,7 +301,7 @@ void TCustomControl::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TCustomControl::wheelEvent(QWheelEvent* event) {
-    Wheel(event);
+    event->setAccepted(Wheel(event));
 }
 
 void TCustomControl::focusInEvent(QFocusEvent*) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/core/TCursor.h"
+#include "toolkit/core/TMethod.h"
 #include "toolkit/core/TObject.h"
 #include "toolkit/core/TRect.h"
 #include "toolkit/gui/TCanvas.h"
@@ -19,6 +20,21 @@ class QMouseEvent;
 class QWheelEvent;
 
 namespace kes {
+
+// What the user asked of a scroll bar: a step at an arrow, a page in the trough, an end, or
+// the thumb dragged to a position.
+enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scTop, scBottom, scTrack };
+
+// The published mouse events of a control, with the modifier keys held and the point in client
+// coordinates. A wheel handler sets handled to keep the event from going further.
+using TMouseEvent = TMethod<void(TObject* sender, Qt::MouseButton button,
+                                 Qt::KeyboardModifiers shift, int x, int y)>;
+using TMouseMoveEvent =
+    TMethod<void(TObject* sender, Qt::KeyboardModifiers shift, int x, int y)>;
+using TMouseWheelEvent = TMethod<void(TObject* sender, Qt::KeyboardModifiers shift,
+                                      int wheelDelta, TPoint mousePos, bool& handled)>;
+using TMouseWheelUpDownEvent =
+    TMethod<void(TObject* sender, Qt::KeyboardModifiers shift, TPoint mousePos, bool& handled)>;
 
 // A focusable, self-drawn control with two scroll bars, the base of the editor.
 //
@@ -58,7 +74,7 @@ public:
     // Scroll bars. The ranges are the control's own: position, minimum, maximum and page
     // are taken as they come, the maximum being the last unit of the whole extent, so the
     // highest position is maximum - page + 1 (at least minimum). Setting them never calls
-    // ScrollBarMoved.
+    // ScrollRequest.
     void SetScrollBarsShown(bool horizontal, bool vertical);
     bool HorizontalScrollBarShown() const;
     bool VerticalScrollBarShown() const;
@@ -84,6 +100,17 @@ public:
     // Whether the Tab key is the control's (true) or moves the focus (false).
     void SetWantTabs(bool value) { wantTabs_ = value; }
 
+    // Fired after the control's own handling of a press and a move, before it for a release;
+    // OnClick after a left press and release on the control, OnDblClick on a double click.
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseWheelEvent OnMouseWheel;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+
 protected:
     // Draws the part clip of the client into the surface (through Canvas()).
     virtual void Paint(const TRect& clip) = 0;
@@ -94,14 +121,19 @@ protected:
     virtual void MouseDown(QMouseEvent* event);
     virtual void MouseMove(QMouseEvent* event);
     virtual void MouseUp(QMouseEvent* event);
+    // Fires OnDblClick.
     virtual void DoubleClick(QMouseEvent* event);
-    virtual void Wheel(QWheelEvent* event);
+    // Fires OnMouseWheel, then OnMouseWheelDown or OnMouseWheelUp, until one handles it;
+    // true when one did.
+    virtual bool Wheel(QWheelEvent* event);
     virtual void FocusIn();
     virtual void FocusOut();
     // The client size changed (the surface has the new size and is wholly invalid).
     virtual void Resized();
-    // The user moved a scroll bar to value.
-    virtual void ScrollBarMoved(Qt::Orientation orientation, int value);
+    // The user asked a scroll bar for a move (position: where the thumb was dragged to, else
+    // the bar's position). The control moves its view and sets the bar's position itself; a
+    // bar left alone stays where it was.
+    virtual void ScrollRequest(Qt::Orientation orientation, TScrollCode code, int position);
 
     // Qt's side.
     bool event(QEvent* event) override;
@@ -131,6 +163,7 @@ private:
     TDrawnCaret caret_;
     TCursor cursorId_ = crDefault;
     bool settingScrollBars_ = false;
+    bool clickPending_ = false;
     bool wantTabs_ = true;
 };
 

@@ -25,7 +25,13 @@ public:
     int offsetX = 0;
     int offsetY = 0;
     std::vector<TRect> painted;
-    std::vector<std::pair<Qt::Orientation, int>> moves;
+    struct Request {
+        Qt::Orientation orientation;
+        TScrollCode code;
+        int position;
+        bool operator==(const Request&) const = default;
+    };
+    std::vector<Request> requests;
     std::vector<int> keys;
 
     static QRgb ColorAt(int x, int y) { return 0xFF000000u | (y * 4 % 256) << 8 | (x * 4 % 256); }
@@ -37,8 +43,8 @@ protected:
             for (int x = clip.Left; x < clip.Right; ++x)
                 Canvas()->SetPixel(x, y, FromQColor(QColor(ColorAt(x + offsetX, y + offsetY))));
     }
-    void ScrollBarMoved(Qt::Orientation orientation, int value) override {
-        moves.emplace_back(orientation, value);
+    void ScrollRequest(Qt::Orientation orientation, TScrollCode code, int position) override {
+        requests.push_back({orientation, code, position});
     }
     void KeyDown(QKeyEvent* event) override { keys.push_back(event->key()); }
 };
@@ -150,18 +156,22 @@ TEST_F(TCustomControlTest, ScrollBarsTakeTheControlsRangesAndReportOnlyUserMoves
     EXPECT_EQ(vertical->maximum(), 100) << "the last page starts at maximum - page + 1";
     EXPECT_EQ(vertical->value(), 40);
     EXPECT_EQ(control.horizontalScrollBar()->maximum(), 0) << "nothing to scroll";
-    EXPECT_TRUE(control.moves.empty());
+    EXPECT_TRUE(control.requests.empty()) << "setting a range is no request";
 
+    using R = StripesControl::Request;
     vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    ASSERT_EQ(control.moves.size(), 1u);
-    EXPECT_EQ(control.moves[0], std::pair(Qt::Vertical, 50));
+    vertical->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    vertical->triggerAction(QAbstractSlider::SliderToMaximum);
+    vertical->setSliderPosition(30);
+    EXPECT_EQ(control.requests, (std::vector<R>{{Qt::Vertical, scPageDown, 50},
+                                                {Qt::Vertical, scLineUp, 39},
+                                                {Qt::Vertical, scBottom, 100},
+                                                {Qt::Vertical, scTrack, 30}}));
+    EXPECT_EQ(vertical->value(), 40) << "a bar the control leaves alone stays where it was";
     control.SetVerticalScroll(0, 109, 10, 100);
     vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    ASSERT_EQ(control.moves.size(), 2u) << "a page down at the end still reaches the control";
-    EXPECT_EQ(control.moves[1], std::pair(Qt::Vertical, 100));
-    vertical->setSliderPosition(30);
-    ASSERT_EQ(control.moves.size(), 3u) << "dragging the slider";
-    EXPECT_EQ(control.moves[2], std::pair(Qt::Vertical, 30));
+    EXPECT_EQ(control.requests.back(), (R{Qt::Vertical, scPageDown, 100}))
+        << "a page down at the end still reaches the control";
     control.painted.clear();
     EXPECT_EQ(WrongPixels(control.grab().toImage(), control), 0) << "the bar scrolls nothing";
 
