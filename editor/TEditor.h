@@ -458,6 +458,7 @@ protected:
     void MouseDown(QMouseEvent* event) override;
     void MouseMove(QMouseEvent* event) override;
     void MouseUp(QMouseEvent* event) override;
+    void DoubleClick(QMouseEvent* event) override;
     void FocusIn() override;
     void FocusOut() override;
     void Resized() override;

@@ -306,6 +306,14 @@ void TEditor::LeftButtonDown(QMouseEvent* event) {
     });
 }
 
+void TEditor::DoubleClick(QMouseEvent* event) {
+    // The second press of a double click places nothing, but the button is held again: a
+    // drag from there goes on from the first press.
+    if (event->button() == Qt::LeftButton)
+        buttonHeld_ = true;
+    TCustomControl::DoubleClick(event);
+}
+
 void TEditor::MouseMove(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     int row = 0;

@@ -71,6 +71,15 @@ TEST(TEditorMouse, PressPlacesTheCaretAndADragSelectsOnceHalfAColumnAway) {
     Press(*editor, Cell(*editor, 0, 4, 1), Qt::ShiftModifier);
     EXPECT_EQ(editor->SelText(), "bcd");
 
+    // A drag from the second press of a double click selects from the first.
+    Press(*editor, Cell(*editor, 1, 1, 1));
+    Release(*editor, Cell(*editor, 1, 1, 1));
+    Send(*editor, QEvent::MouseButtonDblClick, Cell(*editor, 1, 1, 1), Qt::LeftButton,
+         Qt::LeftButton);
+    MoveHeld(*editor, Cell(*editor, 1, 4, 1));
+    EXPECT_EQ(editor->SelText(), "hij");
+    Release(*editor, Cell(*editor, 1, 4, 1));
+
     // Held above the text, every move scrolls one row further up.
     editor->Lines()->SetTextStr(NumberedLines(100));
     editor->SetTopRow(50);
