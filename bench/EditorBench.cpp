@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -58,6 +59,9 @@ public:
     // text's first column at the left edge.
     virtual void MoveToMiddle() = 0;
     virtual int LineCount() = 0;
+    // The line the caret is on (0-based).
+    virtual int CaretLine() = 0;
+    virtual QScrollBar* VerticalBar() = 0;
     // The text's length in the widget's own units: bytes or characters.
     virtual long TextLength() = 0;
     virtual void EmptyUndo() = 0;
@@ -103,6 +107,8 @@ public:
         e.SetTopCol(0);
     }
     int LineCount() override { return form_.Editor()->ListCount(); }
+    int CaretLine() override { return form_.Editor()->Row(); }
+    QScrollBar* VerticalBar() override { return form_.Editor()->verticalScrollBar(); }
     long TextLength() override { return form_.Editor()->GetTextLength(); }
     void EmptyUndo() override { form_.Editor()->EmptyUndoBuffer(); }
     void InvalidateAll() override { form_.Editor()->Invalidate(); }
@@ -146,6 +152,8 @@ public:
         edit_.horizontalScrollBar()->setValue(0);
     }
     int LineCount() override { return edit_.document()->blockCount(); }
+    int CaretLine() override { return edit_.textCursor().blockNumber(); }
+    QScrollBar* VerticalBar() override { return edit_.verticalScrollBar(); }
     long TextLength() override { return edit_.document()->characterCount(); }
     void EmptyUndo() override { edit_.document()->clearUndoRedoStacks(); }
 
@@ -186,6 +194,11 @@ public:
     int LineCount() override {
         return static_cast<int>(sci_.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT));
     }
+    int CaretLine() override {
+        const long pos = sci_.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+        return static_cast<int>(sci_.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, pos));
+    }
+    QScrollBar* VerticalBar() override { return sci_.verticalScrollBar(); }
     long TextLength() override { return sci_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH); }
     void EmptyUndo() override { sci_.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER); }
     // An edit costs it a quarter of a second on the whole corpus.
@@ -356,6 +369,61 @@ void EditScenarios(Kind kind, bool wrap, Results& r) {
     pageDown.Store(r);
 }
 
+void SendMouse(QWidget* viewport, QEvent::Type type, QPoint p, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QMouseEvent event(type, QPointF(p), viewport->mapToGlobal(QPointF(p)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(viewport, &event);
+}
+
+// A drag selecting 1,000 lines from the middle of the text: a press a few lines from the top
+// of the view, then moves with the button held just below the view's bottom edge, each of
+// which takes the selection (and the view) on by about a line, each followed by the repaint.
+// Then the vertical scroll bar's thumb dragged from the top to the bottom of the whole text in
+// 100 positions, each followed by the repaint.
+void PointerScenarios(Kind kind, Results& r) {
+    std::unique_ptr<QApplication> app(MakeApplication());
+    std::unique_ptr<Subject> s = MakeSubject(kind);
+    s->SetWordWrap(false);
+    s->Load();
+    s->MoveToMiddle();
+    s->Viewport()->repaint();
+    QApplication::processEvents();
+
+    QWidget* viewport = s->Viewport();
+    const int line = QFontMetrics(BenchFont()).height();
+    const QPoint press(120, 4 * line + line / 2);
+    SendMouse(viewport, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+    const int first = s->CaretLine();
+    Samples drag("drag_move");
+    for (int i = 0; s->CaretLine() - first < 1000 && i < 4000; ++i) {
+        const QPoint below(120 + i % 2, viewport->height() + line / 2);
+        drag.Time([&] {
+            SendMouse(viewport, QEvent::MouseMove, below, Qt::NoButton, Qt::LeftButton);
+            viewport->repaint();
+        });
+    }
+    r["drag_lines"] = s->CaretLine() - first;
+    SendMouse(viewport, QEvent::MouseButtonRelease, QPoint(120, viewport->height() - line),
+              Qt::LeftButton, Qt::NoButton);
+    QApplication::processEvents();
+    drag.Store(r);
+
+    QScrollBar* bar = s->VerticalBar();
+    bar->setSliderPosition(0);
+    QApplication::processEvents();
+    Samples thumb("thumb_step");
+    for (int k = 1; k <= 100; ++k) {
+        const int position = static_cast<int>(static_cast<long long>(bar->maximum()) * k / 100);
+        thumb.Time([&] {
+            bar->setSliderPosition(position);
+            viewport->repaint();
+        });
+    }
+    r["thumb_end"] = bar->value() == bar->maximum();
+    thumb.Store(r);
+}
+
 // ---- Reporting
 
 const char* KindName(Kind kind) {
@@ -422,6 +490,8 @@ void PrintTable(const std::vector<Kind>& anchors) {
         {"full repaint, wrap off", "Edits/wrap:0", "repaint", 2},
         {"full repaint, wrap on", "Edits/wrap:1", "repaint", 2},
         {"Ctrl+End after load", "Load/wrap:0", "ctrl_end", 15},
+        {"mouse drag, per move", "Pointer", "drag_move", 1},
+        {"scroll thumb, per step", "Pointer", "thumb_step", 3},
         {"load + first paint, wrap off", "Load/wrap:0", "load", 300},
         {"load + first paint, wrap on", "Load/wrap:1", "load", 800},
     };
@@ -491,6 +561,9 @@ int main(int argc, char** argv) {
                      [=](Results& r) { LoadScenarios(kind, wrap, repeats, r); });
         }
     }
+    for (Kind kind : all)
+        Register(kind, "Pointer", "drag_move_p50_ms",
+                 [=](Results& r) { PointerScenarios(kind, r); });
     Register(Kind::KestrelpadDefaultFountain, "Load/wrap:0", "ctrl_end_p50_ms",
              [](Results& r) { LoadScenarios(Kind::KestrelpadDefaultFountain, false, 3, r); });
     benchmark::RunSpecifiedBenchmarks();

@@ -8,13 +8,13 @@
 #include "textmodel/TEditorStrings.h"
 #include "textmodel/TEditorUndoObj.h"
 #include "toolkit/core/Cp932.h"
+#include "toolkit/gui/QtText.h"
 #include "toolkit/gui/TBitmap.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QMenu>
-#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -1207,18 +1207,58 @@ void TEditor::PlaceImeWindow() {
 }
 
 QVariant TEditor::inputMethodQuery(Qt::InputMethodQuery query) const {
+    const QPoint origin = viewport()->pos();
+    // The composition window stands at the caret cell, in the control's coordinates.
+    const QRect caret(origin.x() + ColLeft(col_), origin.y() + RowTop(row_), colWidth_,
+                      fontHeight_);
     switch (query) {
     case Qt::ImEnabled:
         return true;
-    case Qt::ImCursorRectangle: {
-        // The composition window stands at the caret cell, in the control's coordinates.
-        const QPoint origin = viewport()->pos();
-        return QRect(origin.x() + ColLeft(col_), origin.y() + RowTop(row_), colWidth_, fontHeight_);
-    }
+    case Qt::ImCursorRectangle:
+    case Qt::ImAnchorRectangle:
+        return caret;
     case Qt::ImFont:
         return font_->ToQFont();
+    case Qt::ImHints:
+        return static_cast<int>(Qt::ImhMultiLine);
+    case Qt::ImReadOnly:
+        return readOnly_;
+    case Qt::ImInputItemClipRectangle:
+        return viewport()->geometry();
+    case Qt::ImSurroundingText:
+    case Qt::ImCursorPosition:
+    case Qt::ImAnchorPosition:
+    case Qt::ImTextBeforeCursor:
+    case Qt::ImTextAfterCursor:
+    case Qt::ImCurrentSelection:
+        break;
     default:
         return TCustomControl::inputMethodQuery(query);
+    }
+    // The text around the caret is its row; a selection is reported only within that row.
+    QString before;
+    QString after;
+    CaretRowText(before, after);
+    const bool rowSelection = Selected() && sel_.startRow == row_ && sel_.endRow == row_;
+    switch (query) {
+    case Qt::ImSurroundingText:
+        return before + after;
+    case Qt::ImCursorPosition:
+        return static_cast<int>(before.size());
+    case Qt::ImTextBeforeCursor:
+        return before;
+    case Qt::ImTextAfterCursor:
+        return after;
+    case Qt::ImCurrentSelection:
+        return rowSelection ? Cp932ToQString(SelText()) : QString();
+    default: {
+        if (!rowSelection)
+            return static_cast<int>(before.size());
+        const std::string row = ListString(row_);
+        const int anchor = std::min(sel_.anchorIndex, static_cast<int>(row.size()));
+        return static_cast<int>(
+            Cp932ToQString(std::string_view(row).substr(0, static_cast<size_t>(anchor))).size());
+    }
     }
 }
 

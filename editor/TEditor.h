@@ -458,6 +458,7 @@ protected:
     void MouseDown(QMouseEvent* event) override;
     void MouseMove(QMouseEvent* event) override;
     void MouseUp(QMouseEvent* event) override;
+    void DoubleClick(QMouseEvent* event) override;
     void FocusIn() override;
     void FocusOut() override;
     void Resized() override;
@@ -609,6 +610,8 @@ protected:
     // Selects the characters of the caret row from start (relative to the caret) on, as the
     // input method counts them (UTF-16 units).
     void SelectAroundCaret(int start, int length);
+    // The caret row as the input method counts it: the text before and after the caret.
+    void CaretRowText(QString& before, QString& after) const;
     // Takes the composition of an input method event as the preedit shown at the caret.
     void SetPreedit(const QInputMethodEvent& event);
     int EnterIndent(int row, int first) const;

@@ -712,13 +712,18 @@ void TEditor::SetPreedit(const QInputMethodEvent& event) {
     InvalidateRow(row_);
 }
 
-void TEditor::SelectAroundCaret(int start, int length) {
+void TEditor::CaretRowText(QString& before, QString& after) const {
     const std::string t = ListString(row_);
     const int index = std::min(CaretIndex(), Length(t));
-    const QString before =
-        Cp932ToQString(std::string_view(t).substr(0, static_cast<size_t>(index)));
-    const QString line =
-        before + Cp932ToQString(std::string_view(t).substr(static_cast<size_t>(index)));
+    before = Cp932ToQString(std::string_view(t).substr(0, static_cast<size_t>(index)));
+    after = Cp932ToQString(std::string_view(t).substr(static_cast<size_t>(index)));
+}
+
+void TEditor::SelectAroundCaret(int start, int length) {
+    QString before;
+    QString after;
+    CaretRowText(before, after);
+    const QString line = before + after;
     const auto clamp = [&](qsizetype p) { return std::clamp<qsizetype>(p, 0, line.size()); };
     const qsizetype from = clamp(before.size() + start);
     const qsizetype to = clamp(from + length);

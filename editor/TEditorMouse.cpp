@@ -41,6 +41,35 @@ TFountain& PlainFountain() {
     return fountain;
 }
 
+// Where a scroll bar's request takes the first visible row or column, within 0..end.
+int ScrollTarget(TScrollCode code, int current, int page, int end, int position) {
+    int target = current;
+    switch (code) {
+    case scLineUp:
+        target = current - 1;
+        break;
+    case scLineDown:
+        target = current + 1;
+        break;
+    case scPageUp:
+        target = current - page;
+        break;
+    case scPageDown:
+        target = current + page;
+        break;
+    case scTop:
+        target = 0;
+        break;
+    case scBottom:
+        target = end;
+        break;
+    case scTrack:
+        target = position;
+        break;
+    }
+    return std::clamp(target, 0, end);
+}
+
 } // namespace
 
 // ---- positions under the pointer
@@ -306,6 +335,14 @@ void TEditor::LeftButtonDown(QMouseEvent* event) {
     });
 }
 
+void TEditor::DoubleClick(QMouseEvent* event) {
+    // The second press of a double click places nothing, but the button is held again: a
+    // drag from there goes on from the first press.
+    if (event->button() == Qt::LeftButton)
+        buttonHeld_ = true;
+    TCustomControl::DoubleClick(event);
+}
+
 void TEditor::MouseMove(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     int row = 0;
@@ -393,63 +430,13 @@ bool TEditor::DragKey(QKeyEvent* event, bool pressed) {
 
 void TEditor::ScrollRequest(Qt::Orientation orientation, TScrollCode code, int position) {
     if (orientation == Qt::Horizontal) {
-        const int page = std::max(1, colCount_);
         const int limit = colCount_ / 2 + MaxCol;
-        int col = topCol_;
-        switch (code) {
-        case scLineUp:
-            col -= 1;
-            break;
-        case scLineDown:
-            col += 1;
-            break;
-        case scPageUp:
-            col -= page;
-            break;
-        case scPageDown:
-            col += page;
-            break;
-        case scTop:
-            col = 0;
-            break;
-        case scBottom:
-            col = limit;
-            break;
-        case scTrack:
-            col = position;
-            break;
-        }
-        SetTopCol(std::clamp(col, 0, limit));
+        SetTopCol(ScrollTarget(code, topCol_, std::max(1, colCount_), limit, position));
         UpdateScrollBars();
         return;
     }
-    const int page = std::max(1, rowCount_);
-    int top = topRow_;
-    switch (code) {
-    case scLineUp:
-        top -= 1;
-        break;
-    case scLineDown:
-        top += 1;
-        break;
-    case scPageUp:
-        top -= page;
-        break;
-    case scPageDown:
-        top += page;
-        break;
-    case scTop:
-        top = 0;
-        break;
-    case scBottom:
-        top = maxTopRow_;
-        break;
-    case scTrack:
-        top = position;
-        break;
-    }
     const int old = topRow_;
-    SetTopRow(std::clamp(top, 0, maxTopRow_));
+    SetTopRow(ScrollTarget(code, topRow_, std::max(1, rowCount_), maxTopRow_, position));
     UpdateScrollBars();
     if (caret_->LockScroll() && topRow_ != old)
         SetRow(row_ + topRow_ - old);

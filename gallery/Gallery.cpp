@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QInputMethodEvent>
+#include <QMouseEvent>
+#include <QTextCharFormat>
 
 #include <cstdio>
 #include <functional>
@@ -50,6 +53,16 @@ void ShowMarks(TEditor& editor) {
     marks->RetMark()->SetVisible(true);
     marks->WrapMark()->SetVisible(true);
     marks->HideMark()->SetVisible(true);
+}
+
+// A mouse event at the middle of a cell, as the desktop delivers it to the viewport.
+void MouseAt(TEditor& editor, QEvent::Type type, int row, int col, Qt::MouseButtons buttons) {
+    const QPointF p(editor.ColLeft(col) + editor.ColWidth() / 2,
+                    editor.RowTop(row) + editor.RowHeight() / 2);
+    QMouseEvent event(type, p, editor.viewport()->mapToGlobal(p),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(editor.viewport(), &event);
 }
 
 std::vector<Scene> Scenes() {
@@ -98,6 +111,37 @@ std::vector<Scene> Scenes() {
              e.PutRowMark(3, 10);
              e.PutRowMark(6, 12);
              e.SetRowCol(2, 6);
+         }},
+        {"composition-in-progress",
+         [](TMainForm& form) {
+             // "ありがとう" typed, its first two characters being converted.
+             TEditor& e = *form.Editor();
+             SetText(e, PostText);
+             e.SetRowCol(9, 8);
+             const QString preedit = QString::fromUtf8("有りがとう");
+             QTextCharFormat segment;
+             segment.setBackground(Qt::darkBlue);
+             QTextCharFormat underline;
+             underline.setFontUnderline(true);
+             QInputMethodEvent event(
+                 preedit,
+                 {QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, 0, 2, segment),
+                  QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, 2, 3, underline),
+                  QInputMethodEvent::Attribute(QInputMethodEvent::Cursor, 2, 1)});
+             QApplication::sendEvent(&e, &event);
+         }},
+        {"drag-in-progress",
+         [](TMainForm& form) {
+             // The selected phrase held by the mouse; the caret marks where it will go.
+             TEditor& e = *form.Editor();
+             SetText(e, PostText);
+             e.SetRowCol(1, 2);
+             e.StartSelection();
+             e.SetRowCol(1, 18);
+             e.ExtendSelection();
+             MouseAt(e, QEvent::MouseButtonPress, 1, 8, Qt::LeftButton);
+             MouseAt(e, QEvent::MouseMove, 5, 4, Qt::LeftButton);
+             MouseAt(e, QEvent::MouseMove, 6, 12, Qt::LeftButton);
          }},
         {"tabs",
          [](TMainForm& form) {

@@ -1,4 +1,4 @@
-#include "EditorTestSupport.h"
+#include "EditingTestSupport.h"
 
 #include "fountain/TEditorColors.h"
 #include "fountain/TFountainColor.h"
@@ -136,6 +136,23 @@ TEST(TEditorPreeditTest, ReadOnlyShowsNothing) {
     EXPECT_EQ(Shot(*editor), before);
     Compose(*editor, QString(), QString::fromUtf8("日本語"));
     EXPECT_EQ(editor->GetText(), "abcdef");
+}
+
+// The input method sees the caret row around the caret, counted in its own units (a
+// reconversion replaces a range of it).
+TEST(TEditorPreeditTest, TheCaretRowIsTheSurroundingText) {
+    auto editor = MakeShownEditor(400, 120, kNihongo + "abc\r\nnext");
+    editor->SetRowCol(0, 4);
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImSurroundingText).toString(),
+              QString::fromUtf8("日本語abc"));
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImCursorPosition).toInt(), 2);
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImTextAfterCursor).toString(),
+              QString::fromUtf8("語abc"));
+    editor->SetSelection(2, 6);
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImCurrentSelection).toString(),
+              QString::fromUtf8("本語"));
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImAnchorPosition).toInt(), 1);
+    EXPECT_EQ(editor->inputMethodQuery(Qt::ImCursorPosition).toInt(), 3);
 }
 
 } // namespace

@@ -297,7 +297,12 @@ void TCustomControl::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TCustomControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click comes as this event alone: the double-click hook,
+    // then the press as the published event sees it.
     DoubleClick(event);
+    const QPoint p = event->position().toPoint();
+    if (OnMouseDown)
+        OnMouseDown(this, event->button(), event->modifiers(), p.x(), p.y());
 }
 
 void TCustomControl::wheelEvent(QWheelEvent* event) {
