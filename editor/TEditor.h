@@ -54,8 +54,16 @@ enum class TEditorSelectionState { None, Anchored, Selected, Hit };
 // (dragging), dropped or cancelled (none).
 enum class TEditorDragState { None, Pending, Dragging };
 
-// Which of the caret options' cursors the control shows.
-enum class TEditorCursorKind { Default, LeftMargin, TopMargin, InSelection, DragMove, DragCopy };
+// Which of the caret options' cursors the control shows, or the hand over a link.
+enum class TEditorCursorKind {
+    Default,
+    LeftMargin,
+    TopMargin,
+    InSelection,
+    DragMove,
+    DragCopy,
+    Link
+};
 
 using TSelectionChangeEvent = TMethod<void(TObject* sender, bool selected)>;
 // After a row was painted: the text used for parsing it, x of column 0, the row's top, the

@@ -273,6 +273,9 @@ void TEditor::SetCursorKind(TEditorCursorKind kind) {
     case TEditorCursorKind::DragCopy:
         SetCursorId(cursors->DragSelCopyCursor());
         break;
+    case TEditorCursorKind::Link:
+        SetCursorId(crHandPoint);
+        break;
     }
 }
 

@@ -9,5 +9,6 @@ using TCursor = int;
 constexpr TCursor crDefault = 0;
 constexpr TCursor crIBeam = -4;
 constexpr TCursor crDrag = -12;
+constexpr TCursor crHandPoint = -21;
 
 } // namespace kes

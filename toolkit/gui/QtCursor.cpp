@@ -67,6 +67,8 @@ QCursor CursorOf(TCursor cursor) {
         return QCursor(Qt::IBeamCursor);
     case crDrag:
         return QCursor(Qt::DragMoveCursor);
+    case crHandPoint:
+        return QCursor(Qt::PointingHandCursor);
     case crRightArrow: {
         static const QCursor rightArrow = RightArrowCursor();
         return rightArrow;
