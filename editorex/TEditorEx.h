@@ -1,0 +1,116 @@
+#pragma once
+
+#include "editorex/TOleddEditor.h"
+#include "regexp/TAWKStrEx.h"
+#include "regexp/TLineSearch.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kes {
+
+class TEditorExMarks;
+class TVerticalLines;
+
+// One bracket of a matched pair: its row, its 1-based byte position in the row's text and the
+// bracket character itself.
+struct TParenInfo {
+    int row = 0;
+    int position = 0;
+    std::string text;
+};
+
+// The editor with the marks a writer wants to see beyond the colouring: frames on full-width
+// and half-width spaces, tab arrows, the partner of the bracket at the caret, backgrounds of
+// the caret row, of marked rows and of every other row, vertical guide lines at chosen
+// columns, and every occurrence of a find string underlined and shown in the hit colours.
+//
+// All of it is drawn after each row's own painting (DoDrawLine), so with every mark off the
+// picture is the plain editor's plus the guide lines. Selections are dragged through the
+// desktop's drag and drop.
+//
+// The class is written in files by role: TEditorEx.cpp (construction, options, caret moves,
+// brackets, rows and columns), TEditorExPaint.cpp (the marks and lines) and
+// TEditorExFind.cpp (find highlighting).
+class TEditorEx : public TOleddEditor {
+    Q_OBJECT
+
+public:
+    explicit TEditorEx(QWidget* parent = nullptr);
+    ~TEditorEx() override;
+
+    // ---- Published properties -------------------------------------------------------------
+    TEditorExMarks* ExMarks() const { return exMarks_.get(); }
+    void SetExMarks(TEditorExMarks* value);
+    TVerticalLines* VerticalLines() const { return verticalLines_.get(); }
+    void SetVerticalLines(TVerticalLines* value);
+    // Setting either repaints at once while FindMark is visible.
+    const std::string& FindString() const { return search_->FindString(); }
+    void SetFindString(const std::string& value);
+    TExSearchOptions ExSearchOptions() const { return search_->ExSearchOptions(); }
+    void SetExSearchOptions(TExSearchOptions value);
+
+    // ---- Find highlighting (TEditorExFind.cpp) --------------------------------------------
+    // Fills the match list with the matches in the logical line holding row and returns their
+    // number; a faulty regular expression raises ERegExpParser.
+    int FindInRow(int row);
+    const std::vector<TSearchInfo>& SearchList() const { return searchList_; }
+    // The matcher of regular-expression find strings.
+    TAWKStrEx& Matcher() const { return search_->Matcher(); }
+
+    // ---- Brackets (TEditorEx.cpp) ---------------------------------------------------------
+    // Looks for the partner of the bracket at the 1-based byte position of row (a trail byte
+    // counts as its character); on success both records hold the pair.
+    bool FindParen(int row, int position);
+    bool ParenFound() const { return parenFound_; }
+    const TParenInfo& OpenParen() const { return openParen_; }
+    const TParenInfo& CloseParen() const { return closeParen_; }
+
+    // ---- Overridable operations, after TOleddEditor's -------------------------------------
+    virtual void DrawDBSpaceMark(int x, int y, bool whole);
+    virtual void DrawSpaceMark(int x, int y);
+    virtual void DrawTabMark(int x, int y);
+    virtual void DrawFindMark(int x1, int x2, int y);
+    virtual void DrawHit(const TRect& rect, int x, const std::string& text);
+    virtual void DrawParenMark(int x, int y, const std::string& text);
+    virtual void DrawLineBackground(const TRect& rect, int x, TColor color, int row,
+                                    const std::string& text, int y);
+    virtual void DrawVerticalLine(int index);
+    virtual void DrawVerticalLines();
+    // '0'..'6': a whole word starts and ends where the class changes.
+    virtual char CharClass(const std::string& text, int position) const;
+    // The 0-based byte index of the character shown at column of row; -1 out of range.
+    virtual int ColToCharIndex(int row, int column) const;
+    virtual int FirstRowOfLine(int row) const;
+    virtual int LastRowOfLine(int row) const;
+
+protected:
+    virtual std::unique_ptr<TEditorExMarks> CreateExMarks();
+
+    void Paint(const TRect& clip) override;
+    void DrawEofMark(int x, int y) override;
+    void DrawUnderline(int row) override;
+    void DoCaretMoved() override;
+    void DoDrawLine(const TRect& rect, int x, bool selected, int row, const std::string& text,
+                    int y) override;
+    void DoubleClick(QMouseEvent* event) override;
+
+private:
+    class TEditorLineSearch;
+
+    // The find pass of one painted row (TEditorExFind.cpp).
+    void DrawFindMarks(const TRect& rect, int row, const std::string& text, int y, int x0,
+                       int limit);
+
+    std::unique_ptr<TEditorExMarks> exMarks_;
+    std::unique_ptr<TLineSearch> search_;
+    std::vector<TSearchInfo> searchList_;
+    std::unique_ptr<TVerticalLines> verticalLines_;
+    bool parenFound_ = false;
+    TParenInfo openParen_;
+    TParenInfo closeParen_;
+    int lastCurrentLineRow_ = 0;
+};
+
+} // namespace kes
