@@ -226,8 +226,13 @@ void TEditor::SetHitStyle(TEditorHitStyle value) {
     if (value == hitStyle_)
         return;
     hitStyle_ = value;
-    if (selState_ == TEditorSelectionState::Hit)
-        Invalidate();
+    if (selState_ != TEditorSelectionState::Hit)
+        return;
+    // The hit changes between painted and shown by the caret.
+    Invalidate();
+    CreateCaretShape();
+    PlaceSystemCaret();
+    ShowSystemCaret();
 }
 
 void TEditor::SetImagebar(TEditorImagebar* value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/search/SearchOptions.h"
 #include "textmodel/TCharAttributes.h"
 #include "textmodel/TEditorCaret.h"
 #include "textmodel/TEditorImagebar.h"
@@ -66,8 +67,9 @@ using TDrawLineEvent = TMethod<void(TObject* sender, const std::string& lineStr,
 // The class is written in several files by role: TEditor.cpp (construction, options,
 // geometry, positions, caret, scrolling, row marks), TEditorSelection.cpp (selection),
 // TEditorEditing.cpp (keys, editing commands, clipboard), TEditorRequests.cpp (the
-// edit-control requests), TEditorPaint.cpp (rows, marks, underline) and TEditorMargins.cpp
-// (ruler, left bar, image bar, margin background).
+// edit-control requests), TEditorPaint.cpp (rows, marks, underline), TEditorMargins.cpp
+// (ruler, left bar, image bar, margin background) and TEditorSearch.cpp (text search and the
+// hit it shows).
 class TEditor : public TCustomControl, public TLinesView {
     Q_OBJECT
 
@@ -270,6 +272,17 @@ public:
     void TypeEnter(bool shift);
     void TypeDelete();
     void TypeBackspace();
+
+    // ---- Search (TEditorSearch.cpp) --------------------------------------------------------
+    // Searches down from the byte after the selection or hit, up from its start, or from the
+    // caret without one; a match found is shown as HitStyle says and scrolled into view at a
+    // third of it. Not found: caret and selection stay as they are.
+    virtual bool Search(std::string_view pattern, TSearchOptions options);
+    // Shows a match of `length` bytes from the caret as HitStyle says: selected (hsSelect), or
+    // as a hit, painted in the hit colours (hsDraw) or under a block caret from its start
+    // (hsCaret, for a length above 0). The hit lasts until the selection is cleared.
+    void ShowHit(int length);
+    int HitLength() const { return hitLength_; }
 
     // ---- Edit-control requests (TEditorRequests.cpp) --------------------------------------
     // Offsets and rows at full width.

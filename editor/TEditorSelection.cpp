@@ -236,6 +236,7 @@ void TEditor::SetSelLength(int value) {
     // A box's start is its top-left corner; switching to a stream would make it the corner the
     // box was drawn from.
     const bool selected = HasSelection();
+    const bool suppressed = suppressCaretUpdate_;
     const int startRow = sel_.startRow;
     const int startCol = sel_.startCol;
     if (selectionMode_ == smBox)
@@ -254,7 +255,8 @@ void TEditor::SetSelLength(int value) {
         const int index = ClampedCaretIndex();
         PlaceCaretAtOffset(row_, value > INT_MAX - index ? INT_MAX : index + value);
     });
-    CaretChanged();
+    if (!suppressed)
+        CaretChanged();
     ExtendSelection();
 }
 
