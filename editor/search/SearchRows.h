@@ -35,9 +35,8 @@ public:
                 TSearchOptions options, int bufferSize = BufferSize);
 
     // Searches from byte `index` of `row` (clamped to the row's bytes and line break; a row
-    // past the last stands for the end of the text), down or up as the options say. A match
-    // found down starts at or after that place; one found up starts before it, the pattern's
-    // length back at least.
+    // past the last stands for the end of the text), down or up as the options say, and finds
+    // what the matcher's Find finds from that place in the whole text.
     bool Find(int row, int index, TRowsMatch& match);
 
     // The largest buffer the last Find used.

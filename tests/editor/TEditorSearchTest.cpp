@@ -1,6 +1,5 @@
 #include "EditingTestSupport.h"
 
-#include "editor/search/SearchMatcher.h"
 #include "fountain/TEditorColors.h"
 #include "textmodel/TEditorWrapOption.h"
 #include "toolkit/gui/QtColor.h"
@@ -9,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
-#include <vector>
 
 namespace kes {
 namespace {
@@ -172,6 +169,10 @@ TEST(TEditorSearch, ACaretHitIsABlockOverTheHitOnItsRow) {
     EXPECT_EQ(Hit(*editor, "there\r\nne", kDown), "10/9");
     EXPECT_EQ(editor->SystemCaret().Rect().width(), 5 * editor->ColWidth())
         << "a hit over two rows is covered to the end of its first";
+    editor->SetHitStyle(hsDraw);
+    EXPECT_EQ(editor->SystemCaret().Rect().size(), normal.size()) << "drawn now, not a block";
+    editor->SetHitStyle(hsCaret);
+    EXPECT_EQ(editor->SystemCaret().Rect().width(), 5 * editor->ColWidth());
     editor->CleanSelection();
     editor->SetRowCol(0, 0);
     EXPECT_EQ(Hit(*editor, "\r\n", kDown), "15/2");
@@ -210,75 +211,6 @@ TEST(TEditorSearch, ADrawnHitIsPaintedInTheHitColours) {
         EXPECT_NE(pixel(inHit), clRed) << "the hit's colours go with it";
         editor->setFocus();
         QApplication::processEvents();
-    }
-}
-
-// Random texts, with and without word wrap, searched again and again from each hit in random
-// directions and options: each hit is the match one search over the whole text finds from the
-// same place.
-TEST(TEditorSearch, HitsAreTheMatchesOfOneSearchOverTheWholeText) {
-    const unsigned seed = 7081226;
-    std::mt19937 random(seed);
-    auto number = [&random](int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(random);
-    };
-    const std::vector<std::string> pieces = {"a",
-                                             "b",
-                                             "B",
-                                             " ",
-                                             "\t",
-                                             "-",
-                                             "\r\n",
-                                             test::Sjis("あ"),
-                                             test::Sjis("ａ"),
-                                             test::Sjis("　"),
-                                             "\xB6",
-                                             "\xDE"};
-    const TSearchOption optional[] = {O::MatchCase, O::WholeWord, O::IgnoreWidth,
-                                      O::IgnoreLineBreaks, O::IgnoreSpaces};
-    auto editor = MakeShownEditor(400, 200);
-    for (int round = 0; round < 6; ++round) {
-        std::vector<std::string> flat;
-        std::string text;
-        for (int n = number(4000, 12000); n > 0; --n) {
-            flat.push_back(pieces[static_cast<size_t>(number(0, pieces.size() - 1))]);
-            text += flat.back();
-        }
-        editor->CleanSelection();
-        editor->WrapOption()->SetWrapByte(number(8, 40));
-        editor->SetWordWrap(round % 2 == 1);
-        editor->SetHitStyle(static_cast<TEditorHitStyle>(round % 3));
-        editor->Lines()->SetTextStr(text);
-        editor->SetRowCol(0, 0);
-        const std::string whole = editor->GetText();
-        for (int search = 0; search < 30; ++search) {
-            std::string pattern;
-            for (size_t i = number(0, flat.size() - 1), n = number(1, 6); i < flat.size() && n > 0;
-                 ++i, --n)
-                if (!(flat[i] == "\r\n" || flat[i] == " ") || number(0, 1) == 0)
-                    pattern += flat[i];
-            TSearchOptions options;
-            for (TSearchOption option : optional)
-                if (number(0, 2) == 0)
-                    options.Include(option);
-            if (number(0, 1) == 0)
-                options.Include(O::SearchDown);
-            if (number(0, 4) == 0) {
-                editor->CleanSelection();
-                editor->SetRowCol(number(0, editor->ListCount()), number(0, 40));
-            }
-            int start = editor->SelStart();
-            if (editor->HasSelection() && options.Contains(O::SearchDown))
-                start += editor->Selected() ? editor->SelLength() : editor->HitLength();
-            TSearchMatch match;
-            const std::string expected =
-                SearchFind(whole, start, 0, pattern, options, match)
-                    ? std::to_string(match.Offset) + "/" + std::to_string(match.Length)
-                    : "none";
-            ASSERT_EQ(Hit(*editor, pattern, options), expected)
-                << "seed " << seed << " round " << round << " search " << search << " from "
-                << start << " options " << options.Bits();
-        }
     }
 }
 
