@@ -230,9 +230,7 @@ void TEditor::SetHitStyle(TEditorHitStyle value) {
         return;
     // The hit changes between painted and shown by the caret.
     Invalidate();
-    CreateCaretShape();
-    PlaceSystemCaret();
-    ShowSystemCaret();
+    RenewCaret();
 }
 
 void TEditor::SetImagebar(TEditorImagebar* value) {
@@ -1153,6 +1151,12 @@ bool TEditor::CaretOutOfView() const {
 
 bool TEditor::HitCaretBlock() const {
     return selState_ == TEditorSelectionState::Hit && hitStyle_ == hsCaret && hitLength_ > 0;
+}
+
+void TEditor::RenewCaret() {
+    CreateCaretShape();
+    PlaceSystemCaret();
+    ShowSystemCaret();
 }
 
 void TEditor::CreateCaretShape() {

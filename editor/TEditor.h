@@ -585,6 +585,8 @@ private:
     // Display columns where the non-symbol tokens of a row start (its tab-expanded text).
     std::vector<int> WordStarts(int row) const;
     bool HitCaretBlock() const;
+    // The caret made again in the shape the hit state gives it, placed and shown.
+    void RenewCaret();
     void PlaceSystemCaret();
     void PlaceImeWindowOrDefer();
     // Run body with the caret hidden (nested), with the caret-row underline update open, or

@@ -149,11 +149,8 @@ void TEditor::CleanSelection() {
         (selectionMode_ == smBox ? sel_.startCol == sel_.endCol : sel_.startIndex > sel_.endIndex);
     selState_ = TEditorSelectionState::None;
     hitLength_ = 0;
-    if (hadBlock) {
-        CreateCaretShape();
-        PlaceSystemCaret();
-        ShowSystemCaret();
-    }
+    if (hadBlock)
+        RenewCaret();
     if (!empty) {
         const int first = std::max(sel_.startRow - 1, topRow_);
         const int last = std::min(sel_.endRow, topRow_ + rowCount_);
