@@ -71,7 +71,8 @@ public:
 
 protected:
     // Runs the desktop's modal drag loop for drag (copy and move allowed) and returns when it
-    // ends; the drop events reach the targets meanwhile. The editor disposes of the drag.
+    // ends; the drop events reach the targets meanwhile. The drag is handed over: Qt frees it
+    // once a target in another program has fetched the data, which may be after the loop.
     virtual void RunDrag(QDrag* drag);
 
     void LeftButtonDown(QMouseEvent* event) override;
