@@ -226,8 +226,11 @@ void TEditor::SetHitStyle(TEditorHitStyle value) {
     if (value == hitStyle_)
         return;
     hitStyle_ = value;
-    if (selState_ == TEditorSelectionState::Hit)
-        Invalidate();
+    if (selState_ != TEditorSelectionState::Hit)
+        return;
+    // The hit changes between painted and shown by the caret.
+    Invalidate();
+    RenewCaret();
 }
 
 void TEditor::SetImagebar(TEditorImagebar* value) {
@@ -1148,6 +1151,12 @@ bool TEditor::CaretOutOfView() const {
 
 bool TEditor::HitCaretBlock() const {
     return selState_ == TEditorSelectionState::Hit && hitStyle_ == hsCaret && hitLength_ > 0;
+}
+
+void TEditor::RenewCaret() {
+    CreateCaretShape();
+    PlaceSystemCaret();
+    ShowSystemCaret();
 }
 
 void TEditor::CreateCaretShape() {

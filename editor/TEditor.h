@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/search/SearchOptions.h"
 #include "fountain/TTokenKind.h"
 #include "textmodel/TCharAttributes.h"
 #include "textmodel/TEditorCaret.h"
@@ -84,8 +85,9 @@ using TDrawLineEvent = TMethod<void(TObject* sender, const std::string& lineStr,
 // geometry, positions, caret, scrolling, row marks), TEditorSelection.cpp (selection),
 // TEditorEditing.cpp (keys, editing commands, clipboard), TEditorRequests.cpp (the
 // edit-control requests), TEditorPaint.cpp (rows, marks, underline), TEditorMargins.cpp
-// (ruler, left bar, image bar, margin background) and TEditorMouse.cpp (mouse, tokens under
-// a point, dragging a selection, scroll bars).
+// (ruler, left bar, image bar, margin background), TEditorMouse.cpp (mouse, tokens under
+// a point, dragging a selection, scroll bars) and TEditorSearch.cpp (text search and the
+// hit it shows).
 class TEditor : public TCustomControl, public TLinesView {
     Q_OBJECT
 
@@ -288,6 +290,17 @@ public:
     void TypeEnter(bool shift);
     void TypeDelete();
     void TypeBackspace();
+
+    // ---- Search (TEditorSearch.cpp) --------------------------------------------------------
+    // Searches down from the byte after the selection or hit, up from its start, or from the
+    // caret without one; a match found is shown as HitStyle says and scrolled into view at a
+    // third of it. Not found: caret and selection stay as they are.
+    virtual bool Search(std::string_view pattern, TSearchOptions options);
+    // Shows a match of `length` bytes from the caret as HitStyle says: selected (hsSelect), or
+    // as a hit, painted in the hit colours (hsDraw) or under a block caret from its start
+    // (hsCaret, for a length above 0). The hit lasts until the selection is cleared.
+    void ShowHit(int length);
+    int HitLength() const { return hitLength_; }
 
     // ---- Edit-control requests (TEditorRequests.cpp) --------------------------------------
     // Offsets and rows at full width.
@@ -656,6 +669,8 @@ private:
     // Display columns where the non-symbol tokens of a row start (its tab-expanded text).
     std::vector<int> WordStarts(int row) const;
     bool HitCaretBlock() const;
+    // The caret made again in the shape the hit state gives it, placed and shown.
+    void RenewCaret();
     void PlaceSystemCaret();
     void PlaceImeWindowOrDefer();
     // Run body with the caret hidden (nested), with the caret-row underline update open, or

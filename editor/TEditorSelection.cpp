@@ -149,11 +149,8 @@ void TEditor::CleanSelection() {
         (selectionMode_ == smBox ? sel_.startCol == sel_.endCol : sel_.startIndex > sel_.endIndex);
     selState_ = TEditorSelectionState::None;
     hitLength_ = 0;
-    if (hadBlock) {
-        CreateCaretShape();
-        PlaceSystemCaret();
-        ShowSystemCaret();
-    }
+    if (hadBlock)
+        RenewCaret();
     if (!empty) {
         const int first = std::max(sel_.startRow - 1, topRow_);
         const int last = std::min(sel_.endRow, topRow_ + rowCount_);
@@ -236,6 +233,7 @@ void TEditor::SetSelLength(int value) {
     // A box's start is its top-left corner; switching to a stream would make it the corner the
     // box was drawn from.
     const bool selected = HasSelection();
+    const bool suppressed = suppressCaretUpdate_;
     const int startRow = sel_.startRow;
     const int startCol = sel_.startCol;
     if (selectionMode_ == smBox)
@@ -254,7 +252,8 @@ void TEditor::SetSelLength(int value) {
         const int index = ClampedCaretIndex();
         PlaceCaretAtOffset(row_, value > INT_MAX - index ? INT_MAX : index + value);
     });
-    CaretChanged();
+    if (!suppressed)
+        CaretChanged();
     ExtendSelection();
 }
 

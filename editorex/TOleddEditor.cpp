@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QUrl>
 
 #include <utility>
@@ -265,7 +264,7 @@ void TOleddEditor::MouseUp(QMouseEvent* event) {
 void TOleddEditor::StartDrag() {
     auto* data = new QMimeData;
     TMimeText::SetText(*data, SelText(), TextFormat);
-    const QPointer<QDrag> drag = new QDrag(this);
+    auto* drag = new QDrag(this);
     drag->setMimeData(data);
     ownDrag_ = data;
     ownDragOpen_ = true;
@@ -276,8 +275,6 @@ void TOleddEditor::StartDrag() {
                 [&] {
                     qApp->removeEventFilter(&filter);
                     ownDrag_ = nullptr;
-                    if (drag)
-                        drag->deleteLater();
                 });
     // Cancelled, dropped elsewhere or dropped as files.
     if (ownDragOpen_)

@@ -27,9 +27,15 @@ using TDropFilesEvent = TMethod<void(TObject* sender, const std::vector<std::str
 // leaves dragging to the control's own handling).
 //
 // Both ends use Qt's drag and drop. The viewport accepts drops of a file list (text/uri-list
-// of local files) or of text, the file list first when a drag offers both. A drag the editor
-// starts carries its selected text twice: as Unicode text for other programs and as the exact
-// bytes under TextFormat, which another editor takes in their place.
+// of local files) or of text, the file list first when a drag offers both; addresses that
+// are not local files are text. A drag the editor starts carries its selected text twice: as
+// Unicode text for other programs and as the exact bytes under TextFormat, which another
+// editor takes in their place.
+//
+// The editor's drag starts once the pointer pressed inside the selection has moved the
+// desktop's drag distance; released before that, the press is a click, which clears the
+// selection and leaves the caret where it was pressed. Escape or a press of the right button
+// cancels the drag. A read-only editor takes no drop and starts no drag.
 //
 // While a drag runs over the editor the caret follows the pointer and marks the drop point;
 // a drag that leaves again, or a drag of this editor's that is cancelled, dropped elsewhere or
@@ -71,7 +77,8 @@ public:
 
 protected:
     // Runs the desktop's modal drag loop for drag (copy and move allowed) and returns when it
-    // ends; the drop events reach the targets meanwhile. The editor disposes of the drag.
+    // ends; the drop events reach the targets meanwhile. The drag is handed over: Qt frees it
+    // once a target in another program has fetched the data, which may be after the loop.
     virtual void RunDrag(QDrag* drag);
 
     void LeftButtonDown(QMouseEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include "app/TMainForm.h"
 #include "editor/TEditor.h"
+#include "fountain/TEditorColors.h"
 #include "textmodel/TEditorStrings.h"
 #include "toolkit/gui/QtText.h"
 
@@ -63,6 +64,13 @@ void MouseAt(TEditor& editor, QEvent::Type type, int row, int col, Qt::MouseButt
                       type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
                       Qt::NoModifier);
     QApplication::sendEvent(editor.viewport(), &event);
+}
+
+// The post text with the search hit for 掲示板 shown in a hit style.
+void ShowSearchHit(TEditor& editor, TEditorHitStyle style) {
+    SetText(editor, PostText);
+    editor.SetHitStyle(style);
+    editor.Search(Cp932(QStringLiteral("掲示板")), {TSearchOption::SearchDown});
 }
 
 std::vector<Scene> Scenes() {
@@ -143,6 +151,16 @@ std::vector<Scene> Scenes() {
              MouseAt(e, QEvent::MouseMove, 5, 4, Qt::LeftButton);
              MouseAt(e, QEvent::MouseMove, 6, 12, Qt::LeftButton);
          }},
+        {"search-hit-select", [](TMainForm& form) { ShowSearchHit(*form.Editor(), hsSelect); }},
+        {"search-hit-draw",
+         [](TMainForm& form) {
+             // Hit colours of their own, as a find highlighting would set them.
+             TEditorColor* hit = form.Editor()->View()->Colors()->Hit();
+             hit->SetBkColor(clYellow);
+             hit->SetColor(clBlack);
+             ShowSearchHit(*form.Editor(), hsDraw);
+         }},
+        {"search-hit-caret", [](TMainForm& form) { ShowSearchHit(*form.Editor(), hsCaret); }},
         {"tabs",
          [](TMainForm& form) {
              TEditor& e = *form.Editor();

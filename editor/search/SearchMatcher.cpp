@@ -3,6 +3,7 @@
 #include "editor/search/SearchTables.h"
 #include "toolkit/core/Cp932.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace kes {
@@ -171,16 +172,21 @@ bool TSearchMatcher::Equal(std::uint16_t text, std::uint16_t pattern) const {
     return SearchUpperCase(static_cast<unsigned char>(text)) == pattern;
 }
 
+constexpr Index NoMatch = -1;
+constexpr Index Undecided = -2;
+
 // Compares the pattern with the text from a character start; returns the offset after the
-// match, or -1. Line breaks and spaces are passed over only once a first character matched.
-Index TSearchMatcher::MatchAt(std::string_view text, Index at) const {
+// match, NoMatch or Undecided. Line breaks and spaces are passed over only once a first
+// character matched. Bytes from `decided` on are not judged: when the text goes on after the
+// buffer, its last byte may still pair or compose with the next one.
+Index TSearchMatcher::MatchAt(std::string_view text, Index at, Index decided) const {
     bool skipBreaks = options_.Contains(TSearchOption::IgnoreLineBreaks);
     bool skipSpaces = options_.Contains(TSearchOption::IgnoreSpaces);
     Index length = static_cast<Index>(text.size());
     Index i = at;
     for (size_t j = 0; j < chars_.size();) {
-        if (i >= length)
-            return -1;
+        if (i >= decided)
+            return decided < length ? Undecided : NoMatch;
         int size = 0;
         if (Equal(TextChar(text, i, size), chars_[j])) {
             i += size;
@@ -188,7 +194,7 @@ Index TSearchMatcher::MatchAt(std::string_view text, Index at) const {
             continue;
         }
         if (j == 0)
-            return -1;
+            return NoMatch;
         unsigned char b = ByteAt(text, i);
         if (skipBreaks && (b == '\r' || b == '\n')) {
             ++i;
@@ -197,7 +203,7 @@ Index TSearchMatcher::MatchAt(std::string_view text, Index at) const {
         } else if (skipSpaces && b == 0x81 && i + 1 < length && ByteAt(text, i + 1) == 0x40) {
             i += 2; // full-width space
         } else {
-            return -1;
+            return NoMatch;
         }
     }
     return i;
@@ -205,23 +211,71 @@ Index TSearchMatcher::MatchAt(std::string_view text, Index at) const {
 
 bool TSearchMatcher::Find(std::string_view text, Index start, Index skip,
                           TSearchMatch& match) const {
+    Index from = 0;
+    return FirstCandidate(text, start, skip, from) &&
+           Scan(text, from, TSearchWindow{}, match) == TSearchScan::Found;
+}
+
+bool TSearchMatcher::FirstCandidate(std::string_view text, Index start, Index skip,
+                                    Index& candidate) const {
     Index length = static_cast<Index>(text.size());
     if (chars_.empty() || length == 0 || start < 0 || start > length || skip < 0)
         return false;
-    bool wholeWord = options_.Contains(TSearchOption::WholeWord);
-    TTrailBytes trail(text);
-    auto found = [&](Index at, Index end) {
-        if (wholeWord && end < length && !IsSearchDelimiter(ByteAt(text, end)))
-            return false;
-        match.Offset = at;
-        match.Length = end - at;
-        return true;
-    };
-
     if (options_.Contains(TSearchOption::SearchDown)) {
         if (skip > length - start)
             return false;
-        Index i = start + skip;
+        candidate = start + skip;
+        return true;
+    }
+    if (!ignoreWidth_) {
+        candidate = start - bytes_;
+        return true;
+    }
+    // Step back one text character per pattern character; a double-byte character and a
+    // half-width katakana with its sound mark each count as one.
+    TTrailBytes trail(text);
+    Index i = start;
+    for (size_t n = 0; n < chars_.size() && i >= 0; ++n) {
+        --i;
+        if (i < 0)
+            break;
+        unsigned char b = ByteAt(text, i);
+        if (trail(i))
+            --i;
+        else if ((b == kVoicedMark || b == kSemiVoicedMark) && i > 0 && !trail(i - 1) &&
+                 SearchComposeVoiced(ByteAt(text, i - 1), b) != 0)
+            --i;
+    }
+    candidate = i;
+    return true;
+}
+
+TSearchScan TSearchMatcher::Scan(std::string_view text, Index from, TSearchWindow window,
+                                 TSearchMatch& match) const {
+    Index length = static_cast<Index>(text.size());
+    if (chars_.empty())
+        return TSearchScan::NotFound;
+    bool wholeWord = options_.Contains(TSearchOption::WholeWord);
+    Index decided = window.TextAfter ? length - 1 : length;
+    TTrailBytes trail(text);
+    auto undecided = [&match](Index at) {
+        match.Offset = at;
+        match.Length = 0;
+        return TSearchScan::Undecided;
+    };
+    // A complete match at..end; with WholeWord the byte after it must end the word.
+    auto verdict = [&](Index at, Index end) {
+        if (wholeWord && end >= length && window.TextAfter)
+            return undecided(at);
+        if (wholeWord && end < length && !IsSearchDelimiter(ByteAt(text, end)))
+            return TSearchScan::NotFound;
+        match.Offset = at;
+        match.Length = end - at;
+        return TSearchScan::Found;
+    };
+
+    if (options_.Contains(TSearchOption::SearchDown)) {
+        Index i = std::max<Index>(from, 0);
         if (trail(i))
             ++i;
         // The last offset where the pattern still fits: its bytes, or with IgnoreWidth one byte
@@ -229,73 +283,73 @@ bool TSearchMatcher::Find(std::string_view text, Index start, Index skip,
         Index last = length - (ignoreWidth_ ? static_cast<Index>(chars_.size()) : bytes_);
         while (i <= last) {
             if (wholeWord) {
+                // Whether the buffer's first byte starts a word depends on the byte before it.
+                if (i == 0 && window.TextBefore)
+                    return undecided(0);
                 i = NextWordStart(text, i);
                 if (i > last)
-                    return false;
+                    break;
             } else if (!firstBytes_[ByteAt(text, i)]) {
                 while (i <= last && !firstBytes_[ByteAt(text, i)])
                     ++i;
                 if (i > last)
-                    return false;
+                    break;
                 if (trail(i)) {
                     ++i;
                     continue;
                 }
             }
-            Index end = MatchAt(text, i);
-            if (end >= 0 && found(i, end))
-                return true;
+            Index end = MatchAt(text, i, decided);
+            if (end == Undecided)
+                return undecided(i);
+            if (end >= 0) {
+                TSearchScan result = verdict(i, end);
+                if (result != TSearchScan::NotFound)
+                    return result;
+            }
             ++i;
             if (trail(i))
                 ++i;
         }
-        return false;
+        // The candidates from here on did not fit into the buffer.
+        return window.TextAfter ? undecided(std::max(i, last + 1)) : TSearchScan::NotFound;
     }
 
-    Index i;
-    if (ignoreWidth_) {
-        // Step back one text character per pattern character; a double-byte character and a
-        // half-width katakana with its sound mark each count as one.
-        i = start;
-        for (size_t n = 0; n < chars_.size() && i >= 0; ++n) {
-            --i;
-            if (i < 0)
-                break;
-            unsigned char b = ByteAt(text, i);
-            if (trail(i))
-                --i;
-            else if ((b == kVoicedMark || b == kSemiVoicedMark) && i > 0 && !trail(i - 1) &&
-                     SearchComposeVoiced(ByteAt(text, i - 1), b) != 0)
-                --i;
-        }
-    } else {
-        i = start - bytes_;
-    }
+    Index i = std::min(from, length - 1);
     if (trail(i))
         --i;
     while (i >= 0) {
         if (wholeWord) {
-            i = PreviousWordStart(text, i);
-            if (i < 0)
-                return false;
+            Index start = PreviousWordStart(text, i);
+            // The word may begin before the buffer, or the delimiters go on there.
+            if (start <= 0 && window.TextBefore)
+                return undecided(start < 0 ? -1 : 0);
+            if (start < 0)
+                return TSearchScan::NotFound;
+            i = start;
         } else if (!firstBytes_[ByteAt(text, i)]) {
             while (i >= 0 && !firstBytes_[ByteAt(text, i)])
                 --i;
             if (i < 0)
-                return false;
+                break;
             if (trail(i)) {
                 --i;
                 continue;
             }
         }
-        Index end = MatchAt(text, i);
-        if (end >= 0 && found(i, end))
-            return true;
+        Index end = MatchAt(text, i, decided);
+        if (end == Undecided)
+            return undecided(i);
+        if (end >= 0) {
+            TSearchScan result = verdict(i, end);
+            if (result != TSearchScan::NotFound)
+                return result;
+        }
         --i;
         if (trail(i))
             --i;
     }
-    return false;
+    return window.TextBefore ? undecided(-1) : TSearchScan::NotFound;
 }
 
 bool SearchFind(std::string_view text, Index start, Index skip, std::string_view pattern,

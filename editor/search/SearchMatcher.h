@@ -18,6 +18,18 @@ struct TSearchMatch {
     std::ptrdiff_t Length = 0;
 };
 
+// A buffer cut out of a longer text: whether the text goes on before its first byte and after
+// its last. A candidate whose outcome hangs on bytes outside the buffer is left undecided.
+struct TSearchWindow {
+    bool TextBefore = false;
+    bool TextAfter = false;
+};
+
+// How a scan of a buffer ended. Undecided: the candidate at the match's offset (-1 or the
+// buffer's length when the next one lies just outside) needs bytes outside the buffer, and
+// every candidate before it in the search direction was rejected.
+enum class TSearchScan { Found, NotFound, Undecided };
+
 // The plain-text matcher over code page 932 bytes. A match never starts on the trail byte of a
 // double-byte character and a single-byte pattern character never matches half of one. The
 // pattern is prepared once (upper-cased without MatchCase, made full-width with IgnoreWidth), so
@@ -33,8 +45,22 @@ public:
     bool Find(std::string_view text, std::ptrdiff_t start, std::ptrdiff_t skip,
               TSearchMatch& match) const;
 
+    // Find in two steps, for a text searched piece by piece: the first candidate position of a
+    // search from start (false when there is none), then the scan of the candidates from one
+    // position on. The up search steps back from start over the pattern's length, so the
+    // buffer must hold twice the pattern's bytes before start.
+    bool FirstCandidate(std::string_view text, std::ptrdiff_t start, std::ptrdiff_t skip,
+                        std::ptrdiff_t& candidate) const;
+    TSearchScan Scan(std::string_view text, std::ptrdiff_t from, TSearchWindow window,
+                     TSearchMatch& match) const;
+
+    // The number of bytes of the pattern as it is compared.
+    std::ptrdiff_t PatternBytes() const { return bytes_; }
+
 private:
-    std::ptrdiff_t MatchAt(std::string_view text, std::ptrdiff_t at) const;
+    // Compares from a character start up to `decided`, the end of the bytes that can be
+    // judged inside the buffer: the offset after the match, NoMatch, or Undecided.
+    std::ptrdiff_t MatchAt(std::string_view text, std::ptrdiff_t at, std::ptrdiff_t decided) const;
     bool Equal(std::uint16_t text, std::uint16_t pattern) const;
     std::uint16_t TextChar(std::string_view text, std::ptrdiff_t at, int& size) const;
 

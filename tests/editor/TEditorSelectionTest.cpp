@@ -12,21 +12,10 @@
 namespace kes {
 namespace {
 
-// Opens what the search and the editing commands use of the selection.
+// Opens what the editing commands use of the selection.
 class SelectionEditor : public TEditor {
 public:
     using TEditor::RowsWithoutSelection;
-    // What the search does to show a hit from the caret to column `to` of the caret row.
-    void SelectHit(int to) {
-        const int from = Col();
-        nextSelectionIsHit_ = true;
-        StartSelection();
-        SetRowCol(Row(), to);
-        ExtendSelection();
-        nextSelectionIsHit_ = false;
-        hitLength_ = SelEndIndex() + 1 - SelStartIndex();
-        SetRowCol(Row(), from);
-    }
 };
 
 std::unique_ptr<SelectionEditor> MakeShownEditor(int width, int height,
@@ -233,8 +222,9 @@ TEST(TEditorSelectionTest, RowSelectionTakesWholeRowsAroundItsAnchor) {
 
 TEST(TEditorSelectionTest, AHitIsNoSelectionForTheTextButHasAStart) {
     auto editor = MakeShownEditor(600, 200, "find the needle here");
+    editor->SetHitStyle(hsDraw);
     editor->SetRowCol(0, 9);
-    editor->SelectHit(15);
+    editor->ShowHit(6);
     EXPECT_EQ(editor->SelectionState(), TEditorSelectionState::Hit);
     EXPECT_TRUE(editor->HasSelection());
     EXPECT_EQ(editor->SelLength(), 0);
@@ -247,7 +237,7 @@ TEST(TEditorSelectionTest, AHitIsNoSelectionForTheTextButHasAStart) {
     editor->CleanSelection();
     editor->SetHitStyle(hsCaret);
     editor->SetRowCol(0, 9);
-    editor->SelectHit(15);
+    editor->ShowHit(6);
     EXPECT_EQ(editor->Col(), 9);
     EXPECT_EQ(editor->SystemCaret().Rect().width(), 6 * editor->ColWidth());
     EXPECT_EQ(editor->SystemCaret().Rect().height(), editor->FontHeight());
@@ -255,7 +245,7 @@ TEST(TEditorSelectionTest, AHitIsNoSelectionForTheTextButHasAStart) {
     EXPECT_EQ(editor->SystemCaret().Rect().width(), 2);
     EXPECT_TRUE(editor->SystemCaret().Shown());
     editor->SetRowCol(0, 9);
-    editor->SelectHit(15);
+    editor->ShowHit(6);
 
     // Undo clears it before it undoes.
     editor->Undo();

@@ -47,6 +47,7 @@ protected:
         ++dragsRun;
         if (runDrag)
             runDrag(drag);
+        drag->deleteLater();
     }
 };
 
@@ -230,7 +231,6 @@ struct TOwnDrag {
     QString desktopText;
 
     void Run(int row, int col, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-        editor->SetRowCol(1, 2);
         editor->SetSelStart(0);
         editor->SetSelLength(5);
         editor->SetRowCol(1, 2);
@@ -256,7 +256,6 @@ struct TOwnDrag {
 
 TEST(TOleddEditorTest, TheOwnDragMovesOrWithControlCopiesInOneUndoStep) {
     TOwnDrag move;
-    move.editor->SetRowCol(0, 0);
     move.editor->SetSelStart(0);
     move.editor->SetSelLength(5);
     // A short move is still a press inside the selection: nothing starts, nothing is selected.
