@@ -3,9 +3,12 @@
 #include "editorex/TOleddEditor.h"
 #include "regexp/TAWKStrEx.h"
 #include "regexp/TLineSearch.h"
+#include "toolkit/core/ScopeGuard.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kes {
@@ -99,9 +102,27 @@ protected:
 private:
     class TEditorLineSearch;
 
-    // The find pass of one painted row (TEditorExFind.cpp).
-    void DrawFindMarks(const TRect& rect, int row, const std::string& text, int y, int x0,
-                       int limit);
+    // Walks from the bracket at index of row towards its partner, forward through the rows
+    // below or backward through the rows above, counting the depth of nested pairs; found
+    // gets the partner.
+    bool WalkToPartner(int row, size_t index, std::string_view bracket, std::string_view partner,
+                       bool forward, TParenInfo& found);
+    // A drawing operation: nothing while the control is not showing, else body with the
+    // caret hidden.
+    template <class Body> void Drawing(Body&& body) {
+        if (!Showing())
+            return;
+        HideCaretNested();
+        WithCleanup(body, [this] { ShowCaretNested(); });
+    }
+    // The display column of every byte of a row's text and of its end (tabs expanded).
+    std::vector<int> ByteColumns(std::string_view text) const;
+    // The background colour of a row by the first background rule that applies.
+    std::optional<TColor> RowBackground(int row) const;
+    // The find pass of one painted row with its stored text and the columns of its bytes
+    // (TEditorExFind.cpp).
+    void DrawFindMarks(const TRect& rect, int row, bool selected, std::string_view text,
+                       const std::vector<int>& columns, int y, int x0, int limit);
 
     std::unique_ptr<TEditorExMarks> exMarks_;
     std::unique_ptr<TLineSearch> search_;
