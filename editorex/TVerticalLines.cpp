@@ -40,7 +40,8 @@ TVerticalLines::TVerticalLines(TEditorEx* editor)
     : TCollection(NewItem<TVerticalLine>), editor_(editor) {}
 
 void TVerticalLines::Update(TCollectionItem* /*item*/) {
-    editor_->Invalidate();
+    if (editor_)
+        editor_->Invalidate();
 }
 
 } // namespace kes
