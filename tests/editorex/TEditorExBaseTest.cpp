@@ -151,11 +151,11 @@ TEST(TEditorExBase, TheWheelScrollsALinePerNotchAndAPageWithControl) {
 TEST(TEditorExBase, InsertToLinesQuotesEveryTouchedLineInOneStep) {
     auto editor = MakeShownEditor<TEditorExBase>(400, 200, "one\r\ntwo\r\nthree\r\nfour\r\n");
     const int undo = UndoSteps(*editor);
-    editor->SetSelection(1, 10); // "ne\r\ntwo\r\nt"
+    editor->SetSelection(0, 11); // "one\r\ntwo\r\nt"
     editor->InsertToLines("> ", ilAlways | ilSelect);
     EXPECT_EQ(editor->GetText(), "> one\r\n> two\r\n> three\r\nfour\r\n");
     EXPECT_EQ(UndoSteps(*editor), undo + 1);
-    EXPECT_EQ(editor->SelText(), "ne\r\n> two\r\n> t");
+    EXPECT_EQ(editor->SelText(), "> one\r\n> two\r\n> t") << "the selection grows by the marks";
     editor->Undo();
     EXPECT_EQ(editor->GetText(), "one\r\ntwo\r\nthree\r\nfour\r\n");
 
