@@ -1,6 +1,8 @@
 #include "app/TMainForm.h"
 
-#include "editor/TEditor.h"
+#include "editorex/TEditorExBase.h"
+#include "editorex/TEditorExMarks.h"
+#include "editorex/TVerticalLines.h"
 #include "fountain/TEditorColors.h"
 #include "fountain/TMailFountain.h"
 #include "toolkit/gui/QtText.h"
@@ -17,7 +19,7 @@ std::string Cp932(const char* utf8) {
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent), mailFountain_(std::make_unique<TMailFountain>(nullptr)),
-      editor_(new TEditor(this)) {
+      editor_(new TEditorExBase(this)) {
     setWindowTitle("Kestrelpad");
     // The designed bounds, used while no saved size exists.
     setGeometry(222, 267, 496, 378);
@@ -34,7 +36,7 @@ TMainForm::~TMainForm() {
 
 // The values in which the post editor's editor differs from the component's defaults.
 void TMainForm::ConfigureEditor() {
-    TEditor& e = *editor_;
+    TEditorExBase& e = *editor_;
     e.SetFountain(mailFountain_.get());
     TFont* font = e.Font();
     font->SetName("ＭＳ ゴシック");
@@ -92,6 +94,23 @@ void TMainForm::ConfigureEditor() {
         mark->SetVisible(false);
         mark->SetColor(clGray);
     }
+    TEditorExMarks* exMarks = e.ExMarks();
+    for (TEditorMark* mark :
+         {exMarks->DBSpaceMark(), exMarks->SpaceMark(), exMarks->TabMark(), exMarks->FindMark(),
+          exMarks->ParenMark(), exMarks->CurrentLine(), exMarks->DigitLine(), exMarks->ImageLine(),
+          exMarks->Img0Line(), exMarks->Img1Line(), exMarks->Img2Line(), exMarks->Img3Line(),
+          exMarks->Img4Line(), exMarks->Img5Line(), exMarks->EvenLine()}) {
+        mark->SetVisible(false);
+        mark->SetColor(clGray);
+    }
+    e.SetExSearchOptions(0);
+    TVerticalLines* lines = e.VerticalLines();
+    lines->Clear();
+    TVerticalLine* line = lines->Add();
+    line->SetPosition(0);
+    line->SetColor(clSilver);
+    line->SetVisible(false);
+    e.SetClickableURL(true);
 
     TEditorViewInfo* view = e.View();
     TEditorColor* select = view->Colors()->Select();

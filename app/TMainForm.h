@@ -1,16 +1,18 @@
 #pragma once
 
+#include "editorex/TEditorExBase.h"
+
 #include <QMainWindow>
 
 #include <memory>
 
 namespace kes {
 
-class TEditor;
 class TMailFountain;
 
 // The main window of the post editor: one editor filling the client area, coloured by the
-// mail fountain. The application's commands, settings and drafts come later.
+// mail fountain, whose links open on a double click and which takes text dropped from other
+// programs. The application's commands, settings and drafts come later.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
@@ -18,7 +20,7 @@ public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    TEditor* Editor() const { return editor_; }
+    TEditorExBase* Editor() const { return editor_; }
     TMailFountain* MailFountain() const { return mailFountain_.get(); }
     void SetMailColors(bool quoteMarkup);
 
@@ -26,7 +28,7 @@ private:
     void ConfigureEditor();
 
     std::unique_ptr<TMailFountain> mailFountain_;
-    TEditor* editor_; // owned by the window as its central widget
+    TEditorExBase* editor_; // owned by the window as its central widget
 };
 
 } // namespace kes
