@@ -3,6 +3,9 @@
 
 #include "app/TMainForm.h"
 #include "editor/TEditor.h"
+#include "editorex/TEditorExBase.h"
+#include "editorex/TEditorExMarks.h"
+#include "editorex/TVerticalLines.h"
 #include "fountain/TEditorColors.h"
 #include "textmodel/TEditorStrings.h"
 #include "toolkit/gui/QtText.h"
@@ -17,6 +20,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kes {
@@ -72,6 +76,26 @@ void ShowSearchHit(TEditor& editor, TEditorHitStyle style) {
     editor.SetHitStyle(style);
     editor.Search(Cp932(QStringLiteral("掲示板")), {TSearchOption::SearchDown});
 }
+
+void ShowMark(TEditorMark* mark, TColor color) {
+    mark->SetColor(color);
+    mark->SetVisible(true);
+}
+
+// Every match of a find string underlined in red on a yellow background.
+void ShowFindString(TEditorEx& editor, const char* utf8, const char* find,
+                    TExSearchOptions options) {
+    SetText(editor, utf8);
+    ShowMark(editor.ExMarks()->FindMark(), clRed);
+    editor.ExMarks()->Hit()->SetBkColor(clYellow);
+    editor.SetExSearchOptions(options);
+    editor.SetFindString(Cp932(QString::fromUtf8(find)));
+}
+
+const char* const FindText = "post と posting と post-it と repost、post。\n"
+                             "連絡先: someone@example.jp と other.name@example.com\n"
+                             "濁点: が ガ か゛ カ゛ ｶﾞ と 清音: か カ ｶ\n"
+                             "> POST は大文字でも見つかります。";
 
 std::vector<Scene> Scenes() {
     return {
@@ -161,6 +185,54 @@ std::vector<Scene> Scenes() {
              ShowSearchHit(*form.Editor(), hsDraw);
          }},
         {"search-hit-caret", [](TMainForm& form) { ShowSearchHit(*form.Editor(), hsCaret); }},
+        {"extended-marks",
+         [](TMainForm& form) {
+             // Spaces, full-width spaces and tabs framed, the bracket at the caret and its
+             // partner, the caret row, every other row, rows with digit and picture marks,
+             // and two guide lines.
+             TEditorEx& e = *form.Editor();
+             TEditorExMarks* marks = e.ExMarks();
+             ShowMark(marks->DBSpaceMark(), TColor(0xE08080));
+             ShowMark(marks->SpaceMark(), clSilver);
+             ShowMark(marks->TabMark(), clGray);
+             ShowMark(marks->ParenMark(), clAqua);
+             ShowMark(marks->CurrentLine(), TColor(0xC0FFFF));
+             ShowMark(marks->EvenLine(), TColor(0xF2F2F2));
+             ShowMark(marks->DigitLine(), TColor(0xC8F0C8));
+             ShowMark(marks->ImageLine(), TColor(0xF0D8C0));
+             ShowMark(marks->Img0Line(), TColor(0xE0C8F8));
+             e.Leftbar()->SetVisible(true);
+             e.Imagebar()->SetVisible(true);
+             for (const auto& [column, color] : {std::pair{20, clBlue}, std::pair{40, clRed}}) {
+                 TVerticalLine* line = e.VerticalLines()->Add();
+                 line->SetPosition(column);
+                 line->SetColor(color);
+             }
+             SetText(e, "全角スペース「　」と半角スペース「 」\n"
+                        "\tタブ\tの\t矢印\n"
+                        "括弧の対応: f(a(b)c) と 「かぎ『二重』かっこ」\n"
+                        "数字の印の行\n"
+                        "画像の印の行 (10)\n"
+                        "画像の印の行 (11)\n"
+                        "偶数の行には\n"
+                        "薄い背景が付きます。");
+             e.PutRowMark(3, 2);
+             e.PutRowMark(4, 10);
+             e.PutRowMark(5, 11);
+             e.SetRowCol(2, 14);
+         }},
+        {"find-plain",
+         [](TMainForm& form) { ShowFindString(*form.Editor(), PostText, "引用", 0); }},
+        {"find-whole-word",
+         [](TMainForm& form) { ShowFindString(*form.Editor(), FindText, "post", soWholeWord); }},
+        {"find-regexp",
+         [](TMainForm& form) {
+             ShowFindString(*form.Editor(), FindText, "[a-z.]+@[a-z.]+", soRegexp);
+         }},
+        {"find-fuzzy",
+         [](TMainForm& form) {
+             ShowFindString(*form.Editor(), FindText, "ｶﾞ", soRegexp | soFuzzy);
+         }},
         {"tabs",
          [](TMainForm& form) {
              TEditor& e = *form.Editor();
