@@ -1,75 +1,14 @@
 #include "editorex/TEditorEx.h"
 
+#include "editorex/TBracketDepths.h"
 #include "editorex/TEditorExMarks.h"
 #include "editorex/TVerticalLines.h"
 #include "textmodel/TEditorScreenStrings.h"
 #include "toolkit/core/Cp932.h"
 
 #include <algorithm>
-#include <array>
-#include <cstring>
 
 namespace kes {
-
-namespace {
-
-struct TBracketPair {
-    std::string_view open;
-    std::string_view close;
-};
-
-// ( ) < > [ ] { } ‘ ’ “ ” （ ） 「 」 『 』 【 】 ＜ ＞ ≪ ≫
-constexpr std::array<TBracketPair, 12> BracketPairs{{
-    {"(", ")"},
-    {"<", ">"},
-    {"[", "]"},
-    {"{", "}"},
-    {"\x81\x65", "\x81\x66"},
-    {"\x81\x67", "\x81\x68"},
-    {"\x81\x69", "\x81\x6A"},
-    {"\x81\x75", "\x81\x76"},
-    {"\x81\x77", "\x81\x78"},
-    {"\x81\x79", "\x81\x7A"},
-    {"\x81\x83", "\x81\x84"},
-    {"\x81\xE1", "\x81\xE2"},
-}};
-
-constexpr size_t None = std::string_view::npos;
-
-// The first occurrence of bracket at a character start of s at or after from. The search
-// looks for the bracket's last byte, which is rarer in text than a lead byte.
-size_t NextBracket(std::string_view s, size_t from, std::string_view bracket) {
-    const size_t length = bracket.size();
-    for (size_t k = from + length - 1; k < s.size(); ++k) {
-        const void* hit = std::memchr(s.data() + k, bracket.back(), s.size() - k);
-        if (!hit)
-            return None;
-        k = static_cast<size_t>(static_cast<const char*>(hit) - s.data());
-        const size_t start = k + 1 - length;
-        if (s.substr(start, length) == bracket && !IsSecondByte(s, start))
-            return start;
-    }
-    return None;
-}
-
-// The last occurrence of bracket at a character start of s before the index `before`.
-size_t PreviousBracket(std::string_view s, size_t before, std::string_view bracket) {
-    const size_t length = bracket.size();
-    size_t end = std::min(s.size(), before + length - 1);
-    while (end >= length) {
-        const void* hit = memrchr(s.data() + length - 1, bracket.back(), end - (length - 1));
-        if (!hit)
-            return None;
-        const auto k = static_cast<size_t>(static_cast<const char*>(hit) - s.data());
-        const size_t start = k + 1 - length;
-        if (s.substr(start, length) == bracket && !IsSecondByte(s, start))
-            return start;
-        end = k;
-    }
-    return None;
-}
-
-} // namespace
 
 // The find search asks the editor for character classes, so a descendant's classes decide
 // whole words.
@@ -87,7 +26,8 @@ private:
 TEditorEx::TEditorEx(QWidget* parent)
     : TOleddEditor(parent), exMarks_(CreateExMarks()),
       search_(std::make_unique<TEditorLineSearch>(*this)),
-      verticalLines_(std::make_unique<TVerticalLines>(this)) {
+      verticalLines_(std::make_unique<TVerticalLines>(this)),
+      bracketDepths_(std::make_unique<TBracketDepths>()) {
     // Selections are dragged through the desktop's drag and drop.
     Caret()->SetSelDragMode(dmManual);
 }
@@ -163,48 +103,39 @@ bool TEditorEx::FindParen(int row, int position) {
     if (IsSecondByte(t, i))
         --i;
     const std::string_view c = t.substr(i, CharLength(t, i));
-    for (const TBracketPair& pair : BracketPairs) {
-        if (c == pair.open) {
-            openParen_ = {row, static_cast<int>(i) + 1, std::string(c)};
-            return WalkToPartner(row, i, pair.open, pair.close, true, closeParen_);
-        }
-        if (c == pair.close) {
-            closeParen_ = {row, static_cast<int>(i) + 1, std::string(c)};
-            return WalkToPartner(row, i, pair.close, pair.open, false, openParen_);
-        }
+    for (size_t pair = 0; pair < BracketPairs.size(); ++pair) {
+        const bool opener = c == BracketPairs[pair].open;
+        if (!opener && c != BracketPairs[pair].close)
+            continue;
+        TParenInfo& own = opener ? openParen_ : closeParen_;
+        TParenInfo& partner = opener ? closeParen_ : openParen_;
+        own = {row, static_cast<int>(i) + 1, std::string(c)};
+        const std::optional<TBracketDepths::TPosition> found = bracketDepths_->FindPartner(
+            ScreenStrings(), static_cast<int>(pair), opener, row, static_cast<int>(i));
+        if (!found)
+            return false;
+        partner = {found->row, found->index + 1,
+                   std::string(opener ? BracketPairs[pair].close : BracketPairs[pair].open)};
+        return true;
     }
     return false;
 }
 
-bool TEditorEx::WalkToPartner(int row, size_t index, std::string_view bracket,
-                              std::string_view partner, bool forward, TParenInfo& found) {
-    // The bracket itself counts first, so the depth is back at zero at its partner.
-    int depth = 0;
-    const int count = ListCount();
-    for (int r = row; forward ? r < count : r >= 0; r += forward ? 1 : -1) {
-        const std::string_view s = ScreenStrings().View(r);
-        // Forward the search starts at an index, backward it ends before one.
-        const auto next = [&](size_t from, std::string_view b) {
-            return forward ? NextBracket(s, from, b) : PreviousBracket(s, from, b);
-        };
-        const size_t start = r == row ? (forward ? index : index + 1) : (forward ? 0 : s.size());
-        size_t own = next(start, bracket);
-        size_t other = next(start, partner);
-        while (own != None || other != None) {
-            // The nearer of the two in the walk's direction.
-            const bool ownFirst =
-                other == None || (own != None && (forward ? own < other : own > other));
-            const size_t at = ownFirst ? own : other;
-            depth += ownFirst ? 1 : -1;
-            if (depth == 0) {
-                found = {r, static_cast<int>(at) + 1, std::string(partner)};
-                return true;
-            }
-            (ownFirst ? own : other) =
-                next(forward ? at + bracket.size() : at, ownFirst ? bracket : partner);
-        }
-    }
-    return false;
+// ---- Changes of the rows -------------------------------------------------------------------
+
+void TEditorEx::DoChange() {
+    // A single edit is reported exactly; the edits inside an update of Lines, or made through
+    // another editor's Lines on shared rows, are reported by their last one only.
+    bracketDepths_->RowsChanged(ScreenStrings(),
+                                ScreenStrings().EditorCount() == 1 && !linesUpdated_);
+    linesUpdated_ = false;
+    TOleddEditor::DoChange();
+}
+
+void TEditorEx::SetLinesUpdating(bool updating) {
+    if (updating)
+        linesUpdated_ = true;
+    TOleddEditor::SetLinesUpdating(updating);
 }
 
 // ---- Caret moves and double clicks ---------------------------------------------------------

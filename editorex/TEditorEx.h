@@ -13,6 +13,7 @@
 
 namespace kes {
 
+class TBracketDepths;
 class TEditorExMarks;
 class TVerticalLines;
 
@@ -35,7 +36,9 @@ struct TParenInfo {
 //
 // The class is written in files by role: TEditorEx.cpp (construction, options, caret moves,
 // brackets, rows and columns), TEditorExPaint.cpp (the marks and lines) and
-// TEditorExFind.cpp (find highlighting).
+// TEditorExFind.cpp (find highlighting). TBracketDepths finds bracket partners through the
+// rows and remembers what each row does to the depth, so that a caret moving next to a
+// bracket without partner does not read the whole text again.
 class TEditorEx : public TOleddEditor {
     Q_OBJECT
 
@@ -70,6 +73,10 @@ public:
     const TParenInfo& OpenParen() const { return openParen_; }
     const TParenInfo& CloseParen() const { return closeParen_; }
 
+    // ---- The text model's view of the editor (TEditorEx.cpp) ----------------------------
+    void DoChange() override;
+    void SetLinesUpdating(bool updating) override;
+
     // ---- Overridable operations, after TOleddEditor's -------------------------------------
     virtual void DrawDBSpaceMark(int x, int y, bool whole);
     virtual void DrawSpaceMark(int x, int y);
@@ -102,11 +109,6 @@ protected:
 private:
     class TEditorLineSearch;
 
-    // Walks from the bracket at index of row towards its partner, forward through the rows
-    // below or backward through the rows above, counting the depth of nested pairs; found
-    // gets the partner.
-    bool WalkToPartner(int row, size_t index, std::string_view bracket, std::string_view partner,
-                       bool forward, TParenInfo& found);
     // A drawing operation: nothing while the control is not showing, else body with the
     // caret hidden.
     template <class Body> void Drawing(Body&& body) {
@@ -132,6 +134,9 @@ private:
     TParenInfo openParen_;
     TParenInfo closeParen_;
     int lastCurrentLineRow_ = 0;
+    std::unique_ptr<TBracketDepths> bracketDepths_;
+    // An update of Lines was open since the last change report.
+    bool linesUpdated_ = false;
 };
 
 } // namespace kes
