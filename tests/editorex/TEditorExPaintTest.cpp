@@ -196,6 +196,20 @@ TEST(TEditorExPaint, RowBackgroundsTakeTheFirstRuleAndSkipSelectedParts) {
     EXPECT_NE(selected, clAqua);
 }
 
+TEST(TEditorExPaint, TheEndOfTextMarkLetsTheRowBackgroundThrough) {
+    auto editor = MakeEditor(300, 80, "ab");
+    editor->Marks()->EofMark()->SetColor(clBlue);
+    editor->Marks()->EofMark()->SetVisible(true);
+    editor->ExMarks()->CurrentLine()->SetColor(clYellow);
+    editor->ExMarks()->CurrentLine()->SetVisible(true);
+    const QImage shot = Shot(*editor);
+    // "[EOF]" from column 2: its glyphs on the caret row's colour, nothing of the editor's.
+    const TRect mark = Cell(*editor, 0, 2, 5);
+    EXPECT_GT(PixelsOf(shot, mark, clBlue).size(), 0u);
+    EXPECT_GT(PixelsOf(shot, mark, clYellow).size(), 0u);
+    EXPECT_TRUE(PixelsOf(shot, mark, clWhite).empty());
+}
+
 TEST(TEditorExPaint, BracketPartnersAreMarkedWhileTheCaretIsAtOne) {
     auto editor = MakeEditor(300, 80, "f(a(b)c)");
     editor->ExMarks()->ParenMark()->SetColor(clYellow);
