@@ -2,8 +2,10 @@
 
 #include "editor/TEditor.h"
 #include "textmodel/TEditorStrings.h"
+#include "toolkit/gui/QtColor.h"
 
 #include <QApplication>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +38,18 @@ inline std::string NumberedLines(int count) {
     for (int i = 0; i < count; ++i)
         text += "line " + std::to_string(i) + "\r\n";
     return text;
+}
+
+// The client area as the screen shows it, without the caret (which blinks): taken with the
+// focus away from the editor.
+inline QImage Shot(TEditor& editor) {
+    editor.clearFocus();
+    QApplication::processEvents();
+    return editor.viewport()->grab().toImage();
+}
+
+inline TColor At(const QImage& image, int x, int y) {
+    return FromQColor(image.pixelColor(x, y));
 }
 
 } // namespace kes::test

@@ -20,21 +20,12 @@
 namespace kes {
 namespace {
 
+using test::At;
 using test::MakeShownEditor;
+using test::Shot;
 
 // Japanese text: HIRAGANA LETTER A in code page 932.
 const std::string kA = "\x82\xA0";
-
-// The client area as the screen shows it, without the caret (which blinks).
-QImage Shot(TEditor& editor) {
-    editor.clearFocus();
-    QApplication::processEvents();
-    return editor.viewport()->grab().toImage();
-}
-
-TColor At(const QImage& image, int x, int y) {
-    return FromQColor(image.pixelColor(x, y));
-}
 
 // Pixels in [left, right) x [top, bottom) that are not `background`.
 int Ink(const QImage& image, int left, int top, int right, int bottom, TColor background) {

@@ -20,18 +20,10 @@
 namespace kes {
 namespace {
 
+using test::At;
+using test::Shot;
+
 using Pixels = std::set<std::pair<int, int>>;
-
-// The client area as the screen shows it, without the caret.
-QImage Shot(TEditor& editor) {
-    editor.clearFocus();
-    QApplication::processEvents();
-    return editor.viewport()->grab().toImage();
-}
-
-TColor At(const QImage& image, int x, int y) {
-    return FromQColor(image.pixelColor(x, y));
-}
 
 // The pixels of color in [left, right) x [top, bottom).
 Pixels PixelsOf(const QImage& image, const TRect& r, TColor color) {
