@@ -118,4 +118,28 @@ double Percentile(std::vector<double>& samples, double fraction) {
     return samples[std::min(index, samples.size() - 1)];
 }
 
+void RegisterInChild(const std::string& name, const std::string& timeKey,
+                     std::function<void(Results&)> scenario,
+                     std::function<void(const Results&)> keep) {
+    benchmark::RegisterBenchmark(name.c_str(),
+                                 [=](benchmark::State& state) {
+                                     Results r = InChild(scenario);
+                                     if (keep)
+                                         keep(r);
+                                     Report(state, r, timeKey, 1000);
+                                 })
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+}
+
+void Samples::Store(Results& r) {
+    if (ms_.empty())
+        return;
+    r[name_ + "_p50_ms"] = Percentile(ms_, 0.5);
+    r[name_ + "_p90_ms"] = Percentile(ms_, 0.9);
+    if (!keyMs_.empty())
+        r[name_ + "_key_p50_ms"] = Percentile(keyMs_, 0.5);
+}
+
 } // namespace kes::bench

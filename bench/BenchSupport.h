@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kes::bench {
@@ -40,5 +41,36 @@ void Report(benchmark::State& state, const Results& results, const std::string& 
 
 // The median and the 90th percentile of samples (sorted in place); 0 for none.
 double Percentile(std::vector<double>& samples, double fraction);
+
+// Registers a scenario that runs once in a child process, timed by its figure timeKey (ms);
+// keep, when set, receives the child's figures for a table at the end.
+void RegisterInChild(const std::string& name, const std::string& timeKey,
+                     std::function<void(Results&)> scenario,
+                     std::function<void(const Results&)> keep = {});
+
+// Samples of one scenario in milliseconds, stored as NAME_p50_ms and NAME_p90_ms; for a key
+// and its repaint also the key event's own part, as NAME_key_p50_ms.
+class Samples {
+public:
+    explicit Samples(std::string name) : name_(std::move(name)) {}
+    template <class Step> void Time(Step step) {
+        auto start = Clock::now();
+        step();
+        ms_.push_back(Since(start) * 1000);
+    }
+    template <class Key, class Paint> void TimeKey(Key key, Paint paint) {
+        auto start = Clock::now();
+        key();
+        keyMs_.push_back(Since(start) * 1000);
+        paint();
+        ms_.push_back(Since(start) * 1000);
+    }
+    void Store(Results& r);
+
+private:
+    std::string name_;
+    std::vector<double> ms_;
+    std::vector<double> keyMs_;
+};
 
 } // namespace kes::bench

@@ -7,6 +7,7 @@
 // median (p50) and the 90th percentile (p90) of many repetitions, and the table at the end
 // gives the ratios to the anchors and the targets.
 #include "app/TMainForm.h"
+#include "bench/BenchApplication.h"
 #include "bench/BenchSupport.h"
 #include "editor/TEditor.h"
 #include "textmodel/TEditorStrings.h"
@@ -243,38 +244,6 @@ void ReleaseKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers) {
     QApplication::sendEvent(widget, &release);
 }
 
-// Samples of one scenario in milliseconds, stored as NAME_p50_ms and NAME_p90_ms; for a key
-// and its repaint also the key event's own part, as NAME_key_p50_ms.
-class Samples {
-public:
-    explicit Samples(std::string name) : name_(std::move(name)) {}
-    template <class Step> void Time(Step step) {
-        auto start = Clock::now();
-        step();
-        ms_.push_back(Since(start) * 1000);
-    }
-    template <class Key, class Paint> void TimeKey(Key key, Paint paint) {
-        auto start = Clock::now();
-        key();
-        keyMs_.push_back(Since(start) * 1000);
-        paint();
-        ms_.push_back(Since(start) * 1000);
-    }
-    void Store(Results& r) {
-        if (ms_.empty())
-            return;
-        r[name_ + "_p50_ms"] = Percentile(ms_, 0.5);
-        r[name_ + "_p90_ms"] = Percentile(ms_, 0.9);
-        if (!keyMs_.empty())
-            r[name_ + "_key_p50_ms"] = Percentile(keyMs_, 0.5);
-    }
-
-private:
-    std::string name_;
-    std::vector<double> ms_;
-    std::vector<double> keyMs_;
-};
-
 // A key, then the repaint it causes; the release and whatever the widget posted to itself
 // follow outside the timing.
 void KeyAndRepaint(Subject& s, Samples& samples, int key, Qt::KeyboardModifiers modifiers,
@@ -285,17 +254,10 @@ void KeyAndRepaint(Subject& s, Samples& samples, int key, Qt::KeyboardModifiers 
     QApplication::processEvents();
 }
 
-QApplication* MakeApplication() {
-    static int argc = 1;
-    static char name[] = "EditorBench";
-    static char* argv[] = {name, nullptr};
-    return new QApplication(argc, argv);
-}
-
 // Load and first paint; with word wrap off also Ctrl+End on the freshly loaded text until
 // its rows are painted. The text is loaded afresh for every repetition.
 void LoadScenarios(Kind kind, bool wrap, int repeats, Results& r) {
-    std::unique_ptr<QApplication> app(MakeApplication());
+    std::unique_ptr<QApplication> app = MakeApplication();
     std::unique_ptr<Subject> s = MakeSubject(kind);
     s->SetWordWrap(wrap);
     Samples load("load");
@@ -316,7 +278,7 @@ void LoadScenarios(Kind kind, bool wrap, int repeats, Results& r) {
 
 // Full repaints, typing, Enter and its Ctrl+Z in the middle of the text, then Page Down.
 void EditScenarios(Kind kind, bool wrap, Results& r) {
-    std::unique_ptr<QApplication> app(MakeApplication());
+    std::unique_ptr<QApplication> app = MakeApplication();
     std::unique_ptr<Subject> s = MakeSubject(kind);
     s->SetWordWrap(wrap);
     auto start = Clock::now();
@@ -382,7 +344,7 @@ void SendMouse(QWidget* viewport, QEvent::Type type, QPoint p, Qt::MouseButton b
 // Then the vertical scroll bar's thumb dragged from the top to the bottom of the whole text in
 // 100 positions, each followed by the repaint.
 void PointerScenarios(Kind kind, Results& r) {
-    std::unique_ptr<QApplication> app(MakeApplication());
+    std::unique_ptr<QApplication> app = MakeApplication();
     std::unique_ptr<Subject> s = MakeSubject(kind);
     s->SetWordWrap(false);
     s->Load();
@@ -448,16 +410,8 @@ std::map<std::string, std::map<Kind, Results>>& AllResults() {
 
 void Register(Kind kind, const std::string& group, const std::string& timeKey,
               std::function<void(Results&)> scenario) {
-    std::string name = std::string(KindName(kind)) + "/" + group;
-    benchmark::RegisterBenchmark(name.c_str(),
-                                 [=](benchmark::State& state) {
-                                     Results r = InChild(scenario);
-                                     AllResults()[group][kind] = r;
-                                     Report(state, r, timeKey, 1000);
-                                 })
-        ->UseManualTime()
-        ->Iterations(1)
-        ->Unit(benchmark::kMillisecond);
+    RegisterInChild(std::string(KindName(kind)) + "/" + group, timeKey, std::move(scenario),
+                    [=](const Results& r) { AllResults()[group][kind] = r; });
 }
 
 struct Row {

@@ -7,6 +7,7 @@
 // the rows do to the bracket depth, later moves, and moves after a character typed in the
 // bracket's row. Each scenario runs in a child process of its own; the figures are the median
 // (p50) and the 90th percentile (p90).
+#include "bench/BenchApplication.h"
 #include "bench/BenchSupport.h"
 #include "editorex/TEditorEx.h"
 #include "editorex/TEditorExMarks.h"
@@ -34,36 +35,13 @@ constexpr int ViewWidth = 800;
 constexpr int ViewHeight = 600;
 constexpr int Repeats = 100;
 
-class Samples {
-public:
-    explicit Samples(std::string name) : name_(std::move(name)) {}
-    template <class Step> void Time(Step step) {
-        auto start = Clock::now();
-        step();
-        ms_.push_back(Since(start) * 1000);
-    }
-    void Store(Results& r) {
-        r[name_ + "_p50_ms"] = Percentile(ms_, 0.5);
-        if (ms_.size() > 1)
-            r[name_ + "_p90_ms"] = Percentile(ms_, 0.9);
-    }
-
-private:
-    std::string name_;
-    std::vector<double> ms_;
-};
-
 // The editor as the post editor shows it, with the corpus loaded and the caret in the middle.
 struct Subject {
-    std::unique_ptr<QApplication> app;
+    std::unique_ptr<QApplication> app = MakeApplication();
     TMailFountain fountain{nullptr};
     std::unique_ptr<TEditorEx> editor;
 
     Subject() {
-        static int argc = 1;
-        static char name[] = "EditorExBench";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QApplication>(argc, argv);
         editor = std::make_unique<TEditorEx>();
         editor->SetFountain(&fountain);
         editor->Font()->SetName("ＭＳ ゴシック");
@@ -172,18 +150,6 @@ void ParenScenario(int bracketRow, int partnerRows, const char* name, Results& r
     r["as_expected"] = found;
 }
 
-void Register(const std::string& name, const std::string& timeKey,
-              std::function<void(Results&)> scenario) {
-    benchmark::RegisterBenchmark(name.c_str(),
-                                 [=](benchmark::State& state) {
-                                     Results r = InChild(scenario);
-                                     Report(state, r, timeKey, 1000);
-                                 })
-        ->UseManualTime()
-        ->Iterations(1)
-        ->Unit(benchmark::kMillisecond);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -192,13 +158,13 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    Register("EditorEx/FindRepaint", "repaint_find_fuzzy_p50_ms", FindScenarios);
+    RegisterInChild("EditorEx/FindRepaint", "repaint_find_fuzzy_p50_ms", FindScenarios);
     // In the middle of the text, the partner 10,000 rows below.
-    Register("EditorEx/ParenPartner", "paren_partner_p50_ms",
-             [](Results& r) { ParenScenario(100000, 10000, "paren_partner", r); });
+    RegisterInChild("EditorEx/ParenPartner", "paren_partner_p50_ms",
+                    [](Results& r) { ParenScenario(100000, 10000, "paren_partner", r); });
     // Near the start of the text, no partner: the walk runs through the whole text.
-    Register("EditorEx/ParenNoPartner", "paren_no_partner_p50_ms",
-             [](Results& r) { ParenScenario(10, 0, "paren_no_partner", r); });
+    RegisterInChild("EditorEx/ParenNoPartner", "paren_no_partner_p50_ms",
+                    [](Results& r) { ParenScenario(10, 0, "paren_no_partner", r); });
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::printf("targets: a full repaint with a find string at most 3 ms; a caret move at a "

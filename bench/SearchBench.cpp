@@ -8,6 +8,7 @@
 // selected and the view repainted, against QPlainTextEdit::find on the same text. Each widget
 // runs in a child process of its own; the table at the end gives MB/s (the corpus's code page
 // 932 bytes over the time) and the ratios.
+#include "bench/BenchApplication.h"
 #include "bench/BenchSupport.h"
 #include "editor/search/SearchMatcher.h"
 #include "toolkit/core/Cp932Codec.h"
@@ -109,13 +110,6 @@ double MBs(double ms) {
     return ms > 0 ? static_cast<double>(TextWithNeedle().size()) / 1e6 / (ms / 1000) : 0;
 }
 
-QApplication* MakeApplication() {
-    static int argc = 1;
-    static char name[] = "SearchBench";
-    static char* argv[] = {name, nullptr};
-    return new QApplication(argc, argv);
-}
-
 void Show(QWidget& widget) {
     widget.show();
     widget.activateWindow();
@@ -145,7 +139,7 @@ void TimeSearches(Results& r, QWidget* viewport, Reset reset, Find find) {
 }
 
 void KestrelpadSearch(bool wrap, Results& r) {
-    std::unique_ptr<QApplication> app(MakeApplication());
+    std::unique_ptr<QApplication> app = MakeApplication();
     kes::TMainForm form;
     form.resize(ViewWidth, ViewHeight);
     Show(form);
@@ -166,7 +160,7 @@ void KestrelpadSearch(bool wrap, Results& r) {
 }
 
 void PlainTextFind(bool wrap, Results& r) {
-    std::unique_ptr<QApplication> app(MakeApplication());
+    std::unique_ptr<QApplication> app = MakeApplication();
     QPlainTextEdit edit;
     QFont font(QStringLiteral("IPAGothic"));
     font.setPixelSize(12);
