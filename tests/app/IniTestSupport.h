@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QString>
 
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
