@@ -63,12 +63,21 @@ void TFont::SetHeight(int value) {
     Changed();
 }
 
-int TFont::Size() const {
-    return static_cast<int>(std::lround(height_ * 72.0 / 96.0));
+namespace {
+
+// A screen that reports no resolution is taken at the designed one.
+double UsableResolution(double pixelsPerInch) {
+    return pixelsPerInch > 0 ? pixelsPerInch : 96.0;
 }
 
-void TFont::SetSize(int points) {
-    SetHeight(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+} // namespace
+
+int TFont::Size(double pixelsPerInch) const {
+    return static_cast<int>(std::lround(height_ * 72.0 / UsableResolution(pixelsPerInch)));
+}
+
+void TFont::SetSize(int points, double pixelsPerInch) {
+    SetHeight(static_cast<int>(std::lround(points * UsableResolution(pixelsPerInch) / 72.0)));
 }
 
 void TFont::SetColor(TColor value) {

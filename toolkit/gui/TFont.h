@@ -36,9 +36,10 @@ public:
     // Height of the characters in pixels (the other desktop's negative Height).
     int Height() const { return height_; }
     void SetHeight(int value);
-    // Size in points at 96 pixels per inch: Height = Size * 96 / 72, rounded.
-    int Size() const;
-    void SetSize(int points);
+    // Size in points at a resolution (96 pixels per inch unless the caller knows the screen's):
+    // Height = Size * pixelsPerInch / 72, rounded.
+    int Size(double pixelsPerInch = 96) const;
+    void SetSize(int points, double pixelsPerInch = 96);
     TColor Color() const { return color_; }
     void SetColor(TColor value);
     TFontStyles Style() const { return style_; }
