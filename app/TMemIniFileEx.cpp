@@ -104,7 +104,7 @@ void TMemIniFileEx::WriteStr(std::string_view key, std::string_view value) {
 int TMemIniFileEx::ReadInt(std::string_view key, int fallback) const {
     std::string value = ReadString(section_, key, "");
     if (value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X'))
-        value = "$" + value.substr(2);
+        value.replace(0, 2, "$");
     int number = fallback;
     return TryStrToInt(value, number) ? number : fallback;
 }

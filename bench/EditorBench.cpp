@@ -492,10 +492,7 @@ void PrintTable(const std::vector<Kind>& anchors) {
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    CorpusPath();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!StartWidgetBenchmarks(argc, argv))
         return 1;
     std::vector<Kind> anchors = {Kind::PlainText};
 #ifdef KES_HAVE_QSCINTILLA

@@ -153,10 +153,7 @@ void ParenScenario(int bracketRow, int partnerRows, const char* name, Results& r
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    CorpusPath();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!StartWidgetBenchmarks(argc, argv))
         return 1;
     RegisterInChild("EditorEx/FindRepaint", "repaint_find_fuzzy_p50_ms", FindScenarios);
     // In the middle of the text, the partner 10,000 rows below.
