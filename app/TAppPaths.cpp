@@ -33,16 +33,21 @@ TAppPaths TAppPaths::ForExecutableFolder(const QString& executableFolder) {
     TAppPaths paths;
     const QString folder = QDir::cleanPath(executableFolder);
     const QString besideExecutable = folder + "/" + kSettingsFileName;
-    if (QFileInfo(besideExecutable).isFile()) {
-        paths.portable_ = true;
-        paths.settingsFile_ = besideExecutable;
-        paths.draftFolder_ = folder + "/";
-        return paths;
-    }
+    if (QFileInfo(besideExecutable).isFile())
+        return InFolder(folder);
     paths.settingsFile_ = BaseFolder("XDG_CONFIG_HOME", ".config") + "/" + kProgramFolderName +
                           "/" + kSettingsFileName;
     paths.draftFolder_ =
         BaseFolder("XDG_DATA_HOME", ".local/share") + "/" + kProgramFolderName + "/";
+    return paths;
+}
+
+TAppPaths TAppPaths::InFolder(const QString& folder) {
+    TAppPaths paths;
+    const QString clean = QDir::cleanPath(folder);
+    paths.portable_ = true;
+    paths.settingsFile_ = clean + "/" + kSettingsFileName;
+    paths.draftFolder_ = clean + "/";
     return paths;
 }
 

@@ -18,6 +18,8 @@ public:
     static TAppPaths Current();
     // The paths for an executable in executableFolder, with the environment as it is now.
     static TAppPaths ForExecutableFolder(const QString& executableFolder);
+    // Everything in one folder, as a portable copy has it (tests, the gallery, benchmarks).
+    static TAppPaths InFolder(const QString& folder);
 
     // The settings file.
     const QString& SettingsFile() const { return settingsFile_; }

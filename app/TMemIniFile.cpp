@@ -2,11 +2,11 @@
 
 #include "toolkit/core/Cp932.h"
 #include "toolkit/core/TLineSplitter.h"
+#include "toolkit/gui/FileWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -194,18 +194,9 @@ bool TMemIniFile::UpdateFile() {
     if (!QDir().mkpath(folder))
         return fail(
             QString::fromUtf8("フォルダ %1 を作れません").arg(QDir::toNativeSeparators(folder)));
-    QSaveFile file(fileName_);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    const std::string text = Text();
-    const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    const QString reason = WriteWholeFile(fileName_, Text());
+    if (!reason.isEmpty())
         return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
     return true;
 }
 

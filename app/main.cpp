@@ -1,9 +1,10 @@
-#include "app/TMainForm.h"
+#include "app/TKestrelpadMainForm.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -32,7 +33,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kestrelpad");
     QApplication::setApplicationDisplayName("Kestrelpad");
-    kes::TMainForm form;
+    kes::TMainFormOptions options;
+    // "kespad FILE" opens the file in place of the clipboard's text.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1)
+        options.StartFile = arguments.at(1);
+    kes::TKestrelpadMainForm form(std::move(options));
     form.show();
     return app.exec();
 }

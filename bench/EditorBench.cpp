@@ -6,8 +6,8 @@
 // runs in a child process of its own, with the corpus loaded afresh; the figures are the
 // median (p50) and the 90th percentile (p90) of many repetitions, and the table at the end
 // gives the ratios to the anchors and the targets.
-#include "app/TMainForm.h"
 #include "bench/BenchApplication.h"
+#include "bench/BenchMainForm.h"
 #include "bench/BenchSupport.h"
 #include "editor/TEditor.h"
 #include "textmodel/TEditorStrings.h"
@@ -115,7 +115,7 @@ public:
     void InvalidateAll() override { form_.Editor()->Invalidate(); }
 
 private:
-    kes::TMainForm form_;
+    kes::TKestrelpadMainForm form_{BenchFormOptions()};
 };
 
 // The anchors get the text decoded to Unicode once, before any timing.

@@ -9,12 +9,12 @@
 // runs in a child process of its own; the table at the end gives MB/s (the corpus's code page
 // 932 bytes over the time) and the ratios.
 #include "bench/BenchApplication.h"
+#include "bench/BenchMainForm.h"
 #include "bench/BenchSupport.h"
 #include "editor/search/SearchMatcher.h"
 #include "toolkit/core/Cp932Codec.h"
 
 #ifdef KES_HAVE_QT
-#include "app/TMainForm.h"
 #include "editor/TEditor.h"
 #include "textmodel/TEditorStrings.h"
 #include "toolkit/gui/QtText.h"
@@ -140,7 +140,7 @@ void TimeSearches(Results& r, QWidget* viewport, Reset reset, Find find) {
 
 void KestrelpadSearch(bool wrap, Results& r) {
     std::unique_ptr<QApplication> app = MakeApplication();
-    kes::TMainForm form;
+    kes::TKestrelpadMainForm form(BenchFormOptions());
     form.resize(ViewWidth, ViewHeight);
     Show(form);
     kes::TEditor& e = *form.Editor();

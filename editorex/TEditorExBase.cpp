@@ -1,12 +1,10 @@
 #include "editorex/TEditorExBase.h"
 
 #include "textmodel/TEditorScreenStrings.h"
-#include "toolkit/gui/QtText.h"
+#include "toolkit/gui/ShellOpen.h"
 
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QUrl>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -63,7 +61,7 @@ void TEditorExBase::MouseMove(QMouseEvent* event) {
 }
 
 void TEditorExBase::OpenURL(const std::string& url) {
-    QDesktopServices::openUrl(QUrl(Cp932ToQString(url), QUrl::TolerantMode));
+    ShellOpen(url);
 }
 
 void TEditorExBase::DoubleClick(QMouseEvent*) {
@@ -76,11 +74,8 @@ void TEditorExBase::DoubleClick(QMouseEvent*) {
     const std::string text = TokenTextAtCaret();
     if (kind == ttMail)
         OpenURL("mailto:" + text);
-    else if (text.starts_with("www."))
-        // The desktop's opener takes a name without a scheme for a file.
-        OpenURL("http://" + text);
     else
-        OpenURL(text);
+        OpenURL(LinkWithScheme(text));
 }
 
 // ---- the wheel

@@ -1,7 +1,7 @@
 // Renders named scenes of the real editor into PNG files, for a reviewer to look at before
 // trying the program: kespad-gallery OUTPUT_FOLDER.
 
-#include "app/TMainForm.h"
+#include "app/TKestrelpadMainForm.h"
 #include "editor/TEditor.h"
 #include "editorex/TEditorExBase.h"
 #include "editorex/TEditorExMarks.h"
@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTextCharFormat>
 
 #include <cstdio>
@@ -45,7 +46,7 @@ const char* const PostText = "名無しさん、こんにちは。\n"
 
 struct Scene {
     const char* name;
-    std::function<void(TMainForm&)> setup;
+    std::function<void(TKestrelpadMainForm&)> setup;
 };
 
 void SetText(TEditor& editor, const char* utf8) {
@@ -100,12 +101,12 @@ const char* const FindText = "post と posting と post-it と repost、post。\
 std::vector<Scene> Scenes() {
     return {
         {"post-mail-colours",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              form.SetMailColors(true);
              SetText(*form.Editor(), PostText);
          }},
         {"word-wrap-marks",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              TEditor& e = *form.Editor();
              ShowMarks(e);
              e.WrapOption()->SetWrapByte(30);
@@ -113,14 +114,14 @@ std::vector<Scene> Scenes() {
              SetText(e, PostText);
          }},
         {"stream-selection",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              TEditor& e = *form.Editor();
              SetText(e, PostText);
              e.SetSelStart(20);
              e.SetSelLength(60);
          }},
         {"box-selection",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              TEditor& e = *form.Editor();
              SetText(e, PostText);
              e.SetSelectionMode(smBox);
@@ -130,7 +131,7 @@ std::vector<Scene> Scenes() {
              e.ExtendSelection();
          }},
         {"ruler-leftbar-imagebar",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              TEditor& e = *form.Editor();
              e.Ruler()->SetVisible(true);
              e.Leftbar()->SetVisible(true);
@@ -145,7 +146,7 @@ std::vector<Scene> Scenes() {
              e.SetRowCol(2, 6);
          }},
         {"composition-in-progress",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              // "ありがとう" typed, its first two characters being converted.
              TEditor& e = *form.Editor();
              SetText(e, PostText);
@@ -163,7 +164,7 @@ std::vector<Scene> Scenes() {
              QApplication::sendEvent(&e, &event);
          }},
         {"drag-in-progress",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              // The selected phrase held by the mouse; the caret marks where it will go.
              TEditor& e = *form.Editor();
              SetText(e, PostText);
@@ -175,18 +176,18 @@ std::vector<Scene> Scenes() {
              MouseAt(e, QEvent::MouseMove, 5, 4, Qt::LeftButton);
              MouseAt(e, QEvent::MouseMove, 6, 12, Qt::LeftButton);
          }},
-        {"search-hit-select", [](TMainForm& form) { ShowSearchHit(*form.Editor(), hsSelect); }},
+        {"search-hit-select", [](TKestrelpadMainForm& form) { ShowSearchHit(*form.Editor(), hsSelect); }},
         {"search-hit-draw",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              // Hit colours of their own, as a find highlighting would set them.
              TEditorColor* hit = form.Editor()->View()->Colors()->Hit();
              hit->SetBkColor(clYellow);
              hit->SetColor(clBlack);
              ShowSearchHit(*form.Editor(), hsDraw);
          }},
-        {"search-hit-caret", [](TMainForm& form) { ShowSearchHit(*form.Editor(), hsCaret); }},
+        {"search-hit-caret", [](TKestrelpadMainForm& form) { ShowSearchHit(*form.Editor(), hsCaret); }},
         {"extended-marks",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              // Spaces, full-width spaces and tabs framed, the bracket at the caret and its
              // partner, the caret row, every other row, rows with digit and picture marks,
              // and two guide lines.
@@ -222,19 +223,19 @@ std::vector<Scene> Scenes() {
              e.SetRowCol(2, 14);
          }},
         {"find-plain",
-         [](TMainForm& form) { ShowFindString(*form.Editor(), PostText, "引用", 0); }},
+         [](TKestrelpadMainForm& form) { ShowFindString(*form.Editor(), PostText, "引用", 0); }},
         {"find-whole-word",
-         [](TMainForm& form) { ShowFindString(*form.Editor(), FindText, "post", soWholeWord); }},
+         [](TKestrelpadMainForm& form) { ShowFindString(*form.Editor(), FindText, "post", soWholeWord); }},
         {"find-regexp",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              ShowFindString(*form.Editor(), FindText, "[a-z.]+@[a-z.]+", soRegexp);
          }},
         {"find-fuzzy",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              ShowFindString(*form.Editor(), FindText, "ｶﾞ", soRegexp | soFuzzy);
          }},
         {"tabs",
-         [](TMainForm& form) {
+         [](TKestrelpadMainForm& form) {
              TEditor& e = *form.Editor();
              ShowMarks(e);
              e.Caret()->SetTabSpaceCount(8);
@@ -262,9 +263,13 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "kespad-gallery: cannot make the folder %s\n", argv[1]);
         return 2;
     }
+    // The windows keep their settings and drafts in a folder of their own, never the user's.
+    QTemporaryDir files;
+    kes::TMainFormOptions options;
+    options.Paths = kes::TAppPaths::InFolder(files.path());
     int failed = 0;
     for (const kes::Scene& scene : kes::Scenes()) {
-        kes::TMainForm form;
+        kes::TKestrelpadMainForm form(options);
         form.resize(640, 400);
         form.show();
         form.Editor()->setFocus();

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "app/TAppDialogs.h"
+#include "app/TAppPaths.h"
+#include "app/TAppSettings.h"
+#include "app/TMainActions.h"
+#include "toolkit/core/TRect.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace kes {
+
+class TEditorExBase;
+class TMailFountain;
+class TObject;
+class TStatusPanels;
+class TStringList;
+
+// How a main window starts: where its files live, how it asks the user, and a file to open in
+// place of the clipboard's text.
+struct TMainFormOptions {
+    TAppPaths Paths = TAppPaths::Current();
+    TAppDialogs Dialogs = TAppDialogs::Standard();
+    QString StartFile;
+};
+
+// The post editor's main window: the menu bar, a tool area with the command bar and the address
+// bar, the editor coloured by the mail fountain, and the status bar. Every command is one of
+// the actions of TMainActions; menus, tool buttons and the editor's context menu show them.
+// Whenever the event loop is about to wait, the idle rules bring the commands' enabled states
+// up to date; the editor's change and caret events keep the status bar's counters current.
+class TKestrelpadMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The window's designed bounds (its outer frame), used while no saved size exists.
+    static constexpr TRect DesignedBounds{222, 267, 222 + 496, 267 + 378};
+
+    explicit TKestrelpadMainForm(TMainFormOptions options = {}, QWidget* parent = nullptr);
+    ~TKestrelpadMainForm() override;
+
+    TEditorExBase* Editor() const { return editor_; }
+    TMailFountain* MailFountain() const { return mailFountain_.get(); }
+    TStatusPanels* StatusBar() const { return statusPanels_; }
+    QComboBox* URLList() const { return urlList_; }
+    const TMainActions& Actions() const { return actions_; }
+    QAction* Action(const QString& name) const { return actions_.Find(name); }
+    QMenu* TempSaveMenu() const { return tempSaveMenu_; }
+    QMenu* TempLoadMenu() const { return tempLoadMenu_; }
+    QMenu* EditorDefaultPopup() const { return editorDefaultPopup_; }
+    QToolBar* CommandBar() const { return commandBar_; }
+    QToolBar* AddressBar() const { return addressBar_; }
+    const TAppPaths& Paths() const { return paths_; }
+    const TAppSettings& Settings() const { return settings_; }
+    TStringList& Phrases() const { return *phrases_; }
+
+    // Reads the settings file anew and applies everything but the bounds and the phrases: the
+    // editor font, quote mark, input-method flag, word wrap, the mail fountain's colours and
+    // words, the board addresses and the draft protections. Problems are shown in one box.
+    void ApplySettings();
+    // Brings the commands' enabled states up to date (run whenever the event loop waits).
+    void ApplicationEventsIdle();
+
+    // The status panels' counters: "%4d文字" for the text's bytes, then the caret position.
+    void EditorChange(TObject* sender);
+    // "%3d/%3d行%2d桁": the caret's logical line, the line count and the caret's byte in its
+    // line, each 1-based.
+    void EditorCaretMoved(TObject* sender);
+
+    // The file commands. Those that write or read a file raise EFileError when it fails; the
+    // actions show it in the error box.
+    void TempSaveFile(int slot);
+    void TempLoadFile(int slot);
+    void SaveToFile(const QString& fileName);
+    void LoadFromFile(const QString& fileName);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void ConfigureEditor();
+    void BuildMenus();
+    void BuildToolBars();
+    void ConnectActions();
+    // Runs a command; an error leaving it is shown in the error box and the program goes on.
+    void Execute(const std::function<void()>& command);
+    void FormCreate();
+    void FormDestroy();
+    // Gives the window its outer frame bounds, kept on a screen.
+    void SetOuterBounds(const TRect& bounds);
+    TRect OuterBounds() const;
+    void ShowProblems(const QStringList& problems);
+    bool Ask(const QString& question);
+
+    // The file commands' handlers.
+    void ClearEditorExecute();
+    void SaveFileExecute();
+    void LoadFileExecute();
+    void CopyToclipboardExecute();
+    void PasteFromClipboardExecute();
+    void DDTempMenuExecute(QMenu* menu);
+    void GotoBBSExecute();
+    void EditorDropFiles(TObject* sender, const std::vector<std::string>& files,
+                         Qt::KeyboardModifiers keyState, TPoint point);
+    void EditorAboveURL(TObject* sender, char token, Qt::KeyboardModifiers shift,
+                        Qt::MouseButtons buttons, int x, int y);
+    // Replaces the whole text and brings the counters up to date.
+    void ReplaceText(const std::string& text);
+    std::string Text() const;
+    size_t TextLength() const;
+    void ClipboardChanged();
+
+    TAppPaths paths_;
+    TAppDialogs dialogs_;
+    QString startFile_;
+    TAppSettings settings_;
+    std::unique_ptr<TStringList> phrases_;
+    std::unique_ptr<TMailFountain> mailFountain_;
+    TEditorExBase* editor_;
+    TMainActions actions_;
+    TStatusPanels* statusPanels_ = nullptr;
+    QComboBox* urlList_ = nullptr;
+    QToolBar* commandBar_ = nullptr;
+    QToolBar* addressBar_ = nullptr;
+    QMenu* tempSaveMenu_ = nullptr;
+    QMenu* tempLoadMenu_ = nullptr;
+    QMenu* editorDefaultPopup_ = nullptr;
+    // Whether the clipboard holds text, followed from its change signal: asking its owner on
+    // every idle moment would be a round trip to another program.
+    bool clipboardHasText_ = false;
+    // The outer frame asked for before the window manager's frame was known.
+    TRect pendingBounds_{};
+    bool boundsPending_ = false;
+    bool destroyed_ = false;
+};
+
+} // namespace kes

@@ -1,0 +1,153 @@
+#include "app/TMainActions.h"
+
+#include "app/TAppPaths.h"
+
+#include <QAction>
+
+#include <vector>
+
+namespace kes {
+
+namespace {
+
+struct TActionRow {
+    QString name;
+    QString category;
+    QString caption;
+    QString hint;
+    QString status;
+    QList<QKeySequence> keys;
+    int tag = 0;
+};
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QList<QKeySequence> Keys(std::initializer_list<const char*> keys) {
+    QList<QKeySequence> list;
+    for (const char* key : keys)
+        list.append(QKeySequence(QString::fromLatin1(key), QKeySequence::PortableText));
+    return list;
+}
+
+// Captions number the slots with full-width digits, hints and status texts with ASCII ones.
+QString FullWidthDigit(int n) {
+    return QString(QChar(0xFF10 + n));
+}
+
+std::vector<TActionRow> Table() {
+    std::vector<TActionRow> rows = {
+        {"ClearEditor",
+         U("ファイル"),
+         U("クリア(&C)"),
+         U("エディタのクリア"),
+         U("エディタをクリアします"),
+         {}},
+        {"SaveFile", U("ファイル"), U("保存(&S)..."), U("テキストファイルに保存"),
+         U("テキストファイルに保存します。"), Keys({"Ctrl+S"})},
+        {"LoadFile", U("ファイル"), U("読み込み(&L)..."), {}, {}, Keys({"Ctrl+O"})},
+        {"CopyToclipboard", U("ファイル"), U("クリップボードへ(&C)"), U("クリップボードに保存"),
+         U("クリップボードに保存します。"), Keys({"Ctrl+Shift+C"})},
+        {"PasteFromClipboard", U("ファイル"), U("クリップボードから(&P)"),
+         U("クリップボードから読み込む"), U("クリップボードから読み込みます。"),
+         Keys({"Ctrl+Shift+V"})},
+        {"AppExit", U("ファイル"), U("終了(&X)"), U("終了"), U("Kestrelpadの終了"), {}},
+    };
+    const int slotCount = TAppPaths::DraftSlotCount;
+    for (int n = 1; n <= slotCount; ++n)
+        rows.push_back({QStringLiteral("SaveFile%1").arg(n),
+                        U("書きかけ"),
+                        U("%1に保存(&%2)").arg(FullWidthDigit(n)).arg(n),
+                        U("書きかけファイル%1に保存").arg(n),
+                        U("書きかけファイル%1に保存します。").arg(n),
+                        {QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + n))},
+                        n});
+    for (int n = 1; n <= slotCount; ++n)
+        rows.push_back({QStringLiteral("LoadFile%1").arg(n),
+                        U("書きかけ"),
+                        U("%1から読み込み(&%2)").arg(FullWidthDigit(n)).arg(n),
+                        U("書きかけファイル%1を読み込む").arg(n),
+                        U("書きかけファイル%1を読み込みます。").arg(n),
+                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key(Qt::Key_0 + n))},
+                        n});
+    const std::vector<TActionRow> rest = {
+        {"DDTempSaveMenu", U("書きかけ"), U("書きかけ保存(&T)"), U("書きかけファイルに保存"),
+         U("書きかけファイルに保存します。"), Keys({"F2"})},
+        {"DDTempLoadMenu", U("書きかけ"), U("書きかけ読み込み(&E)"),
+         U("書きかけファイルを読み込む"), U("書きかけファイルを読み込みます。"), Keys({"F3"})},
+        {"Undo", U("編集"), U("元に戻す(&U)"), U("元に戻す"), U("操作を取り消し、元に戻します。"),
+         Keys({"Ctrl+Z"})},
+        {"Redo", U("編集"), U("やり直す(&R)"), U("操作をやり直す"), U("直前の操作をやり直します。"),
+         Keys({"Ctrl+Y", "Ctrl+Shift+Z"})},
+        {"CutClipboard", U("編集"), U("切り取り(&X)"), U("切り取り"), U("選択範囲を切り取ります。"),
+         Keys({"Ctrl+X"})},
+        {"CopyClipboard", U("編集"), U("コピー(&C)"), U("コピー"), U("選択範囲をコピーします。"),
+         Keys({"Ctrl+C"})},
+        {"PasteClipboard", U("編集"), U("貼り付け(&V)"), U("貼り付け"),
+         U("クリップボードから貼り付けます"), Keys({"Ctrl+V"})},
+        {"PasteClipboardBlockquote", U("編集"), U("引用符付き貼り付け(&B)"),
+         U("引用符をつけて貼り付け"), U("クリップボードから引用符をつけて貼り付けます"),
+         Keys({"Ctrl+B"})},
+        {"DeleteSelected", U("編集"), U("削除(&D)"), U("削除"), U("選択範囲を削除します。"), {}},
+        {"AllSelect", U("編集"), U("すべて選択(&A)"), U("全体を選択"), U("全体を選択します。"),
+         Keys({"Ctrl+A"})},
+        // The control's own menu, which the window replaces, is where box selection is
+        // switched on; the window offers it here.
+        {"BoxSelection", U("編集"), U("矩形選択(&K)"), U("矩形選択"),
+         U("矩形（箱型）で選択します。"), Keys({"Ctrl+K"})},
+        {"InsertFS", U("ツール"), U("定型句の挿入(&F)"), U("定型句の挿入"),
+         U("定型句を挿入します。"), Keys({"F6"})},
+        {"InsertDateTime", U("ツール"), U("日付と時刻の挿入(&D)"), U("日付と時刻の挿入"),
+         U("日付および時刻を挿入します。"), Keys({"F7"})},
+        {"SetQuoteCode", U("ツール"), U("引用符をつける(&Q)"), U("選択範囲行頭に引用符を付加"),
+         U("選択範囲行頭に引用符を付加します。"), Keys({"F10"})},
+        {"Configure", U("設定"), U("コンフィグ(&C)..."), U("設定"), U("設定を変更します"),
+         Keys({"Alt+P"})},
+        {"GotoBBS", U("インターネット"), U("指定掲示板にジャンプ(&J)"), U("掲示板に移動"),
+         U("指定された掲示板に移動します。"), Keys({"F5"})},
+        {"HelpContents", U("ヘルプ"), U("ヘルプ(&H)"), U("ヘルプの目次"), U("ヘルプの目次"),
+         Keys({"F1"})},
+    };
+    rows.insert(rows.end(), rest.begin(), rest.end());
+    return rows;
+}
+
+const char* const kCategory = "category";
+const char* const kHint = "hint";
+
+} // namespace
+
+TMainActions::TMainActions(QObject* owner) {
+    for (const TActionRow& row : Table()) {
+        auto* action = new QAction(row.caption, owner);
+        action->setObjectName(row.name);
+        action->setProperty(kCategory, row.category);
+        action->setProperty(kHint, row.hint);
+        action->setToolTip(row.hint.isEmpty() ? QString(row.caption).remove('&') : row.hint);
+        action->setStatusTip(row.status);
+        action->setShortcuts(row.keys);
+        action->setData(row.tag);
+        all_.append(action);
+        byName_[row.name] = action;
+    }
+}
+
+QAction* TMainActions::Find(const QString& name) const {
+    const auto it = byName_.find(name);
+    return it == byName_.end() ? nullptr : it->second;
+}
+
+QString TMainActions::Category(const QAction* action) {
+    return action->property(kCategory).toString();
+}
+
+QString TMainActions::Hint(const QAction* action) {
+    return action->property(kHint).toString();
+}
+
+int TMainActions::Tag(const QAction* action) {
+    return action->data().toInt();
+}
+
+} // namespace kes
