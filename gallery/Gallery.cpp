@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
@@ -51,6 +52,15 @@ struct Scene {
 
 void SetText(TEditor& editor, const char* utf8) {
     editor.Lines()->SetTextStr(Cp932(QString::fromUtf8(utf8)));
+}
+
+// The window with a settings file of that text (ASCII), as if it had started with it.
+void UseSettings(TKestrelpadMainForm& form, const char* text) {
+    QFile file(form.Paths().SettingsFile());
+    if (file.open(QIODevice::WriteOnly))
+        file.write(text);
+    file.close();
+    form.ApplySettings();
 }
 
 void ShowMarks(TEditor& editor) {
@@ -102,7 +112,7 @@ std::vector<Scene> Scenes() {
     return {
         {"post-mail-colours",
          [](TKestrelpadMainForm& form) {
-             form.SetMailColors(true);
+             UseSettings(form, "[Fountain]\r\nQuoteMarkup=1\r\n");
              SetText(*form.Editor(), PostText);
          }},
         {"word-wrap-marks",
@@ -176,7 +186,8 @@ std::vector<Scene> Scenes() {
              MouseAt(e, QEvent::MouseMove, 5, 4, Qt::LeftButton);
              MouseAt(e, QEvent::MouseMove, 6, 12, Qt::LeftButton);
          }},
-        {"search-hit-select", [](TKestrelpadMainForm& form) { ShowSearchHit(*form.Editor(), hsSelect); }},
+        {"search-hit-select",
+         [](TKestrelpadMainForm& form) { ShowSearchHit(*form.Editor(), hsSelect); }},
         {"search-hit-draw",
          [](TKestrelpadMainForm& form) {
              // Hit colours of their own, as a find highlighting would set them.
@@ -185,7 +196,8 @@ std::vector<Scene> Scenes() {
              hit->SetColor(clBlack);
              ShowSearchHit(*form.Editor(), hsDraw);
          }},
-        {"search-hit-caret", [](TKestrelpadMainForm& form) { ShowSearchHit(*form.Editor(), hsCaret); }},
+        {"search-hit-caret",
+         [](TKestrelpadMainForm& form) { ShowSearchHit(*form.Editor(), hsCaret); }},
         {"extended-marks",
          [](TKestrelpadMainForm& form) {
              // Spaces, full-width spaces and tabs framed, the bracket at the caret and its
@@ -225,7 +237,9 @@ std::vector<Scene> Scenes() {
         {"find-plain",
          [](TKestrelpadMainForm& form) { ShowFindString(*form.Editor(), PostText, "引用", 0); }},
         {"find-whole-word",
-         [](TKestrelpadMainForm& form) { ShowFindString(*form.Editor(), FindText, "post", soWholeWord); }},
+         [](TKestrelpadMainForm& form) {
+             ShowFindString(*form.Editor(), FindText, "post", soWholeWord);
+         }},
         {"find-regexp",
          [](TKestrelpadMainForm& form) {
              ShowFindString(*form.Editor(), FindText, "[a-z.]+@[a-z.]+", soRegexp);
@@ -263,12 +277,12 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "kespad-gallery: cannot make the folder %s\n", argv[1]);
         return 2;
     }
-    // The windows keep their settings and drafts in a folder of their own, never the user's.
-    QTemporaryDir files;
-    kes::TMainFormOptions options;
-    options.Paths = kes::TAppPaths::InFolder(files.path());
     int failed = 0;
     for (const kes::Scene& scene : kes::Scenes()) {
+        // Each window keeps its settings and drafts in a folder of its own, never the user's.
+        QTemporaryDir files;
+        kes::TMainFormOptions options;
+        options.Paths = kes::TAppPaths::InFolder(files.path());
         kes::TKestrelpadMainForm form(options);
         form.resize(640, 400);
         form.show();
