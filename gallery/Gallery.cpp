@@ -2,6 +2,7 @@
 // trying the program: kespad-gallery OUTPUT_FOLDER.
 
 #include "app/TMainForm.h"
+#include "app/TToolIcons.h"
 #include "editor/TEditor.h"
 #include "editorex/TEditorExBase.h"
 #include "editorex/TEditorExMarks.h"
@@ -12,13 +13,18 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTextCharFormat>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -248,6 +254,41 @@ std::vector<Scene> Scenes() {
     };
 }
 
+// Every command picture on tool bars at 16 and 32 pixels, the small ones also disabled as the
+// empty editor shows them, and the program's icon at its sizes.
+QWidget* IconSheet() {
+    auto* sheet = new QWidget;
+    auto* rows = new QVBoxLayout(sheet);
+    for (const auto& [size, enabled] :
+         {std::pair{16, true}, std::pair{16, false}, std::pair{32, true}}) {
+        auto* bar = new QToolBar(sheet);
+        bar->setIconSize(QSize(size, size));
+        for (const QString& name : TToolIcons::ActionNames())
+            bar->addAction(TToolIcons::Icon(name), name)->setEnabled(enabled);
+        bar->setMinimumWidth(bar->sizeHint().width());
+        rows->addWidget(bar);
+    }
+    auto* appIcons = new QHBoxLayout;
+    for (int size : {16, 24, 32, 48, 64, 128}) {
+        auto* label = new QLabel(sheet);
+        label->setPixmap(TToolIcons::AppIcon().pixmap(size, size));
+        appIcons->addWidget(label, 0, Qt::AlignBottom);
+    }
+    appIcons->addStretch();
+    rows->addLayout(appIcons);
+    return sheet;
+}
+
+bool Save(QWidget& widget, const QDir& out, const char* name) {
+    QString path = out.filePath(QString::fromLatin1(name) + ".png");
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "kespad-gallery: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
 } // namespace
 } // namespace kes
 
@@ -271,13 +312,13 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         scene.setup(form);
         QApplication::processEvents();
-        QString path = out.filePath(QString::fromLatin1(scene.name) + ".png");
-        if (!form.grab().save(path)) {
-            std::fprintf(stderr, "kespad-gallery: cannot write %s\n", qPrintable(path));
+        if (!kes::Save(form, out, scene.name))
             ++failed;
-            continue;
-        }
-        std::printf("%s\n", qPrintable(path));
     }
+    std::unique_ptr<QWidget> icons(kes::IconSheet());
+    icons->show();
+    QApplication::processEvents();
+    if (!kes::Save(*icons, out, "tool-icons"))
+        ++failed;
     return failed ? 1 : 0;
 }
