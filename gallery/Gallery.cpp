@@ -256,12 +256,12 @@ std::vector<Scene> Scenes() {
 
 // Every command picture on tool bars at 16 and 32 pixels, the small ones also disabled as the
 // empty editor shows them, and the program's icon at its sizes.
-QWidget* IconSheet() {
-    auto* sheet = new QWidget;
-    auto* rows = new QVBoxLayout(sheet);
+std::unique_ptr<QWidget> IconSheet() {
+    auto sheet = std::make_unique<QWidget>();
+    auto* rows = new QVBoxLayout(sheet.get());
     for (const auto& [size, enabled] :
          {std::pair{16, true}, std::pair{16, false}, std::pair{32, true}}) {
-        auto* bar = new QToolBar(sheet);
+        auto* bar = new QToolBar(sheet.get());
         bar->setIconSize(QSize(size, size));
         for (const QString& name : TToolIcons::ActionNames())
             bar->addAction(TToolIcons::Icon(name), name)->setEnabled(enabled);
@@ -269,9 +269,10 @@ QWidget* IconSheet() {
         rows->addWidget(bar);
     }
     auto* appIcons = new QHBoxLayout;
+    const QIcon appIcon = TToolIcons::AppIcon();
     for (int size : {16, 24, 32, 48, 64, 128}) {
-        auto* label = new QLabel(sheet);
-        label->setPixmap(TToolIcons::AppIcon().pixmap(size, size));
+        auto* label = new QLabel(sheet.get());
+        label->setPixmap(appIcon.pixmap(size, size));
         appIcons->addWidget(label, 0, Qt::AlignBottom);
     }
     appIcons->addStretch();
@@ -315,7 +316,7 @@ int main(int argc, char* argv[]) {
         if (!kes::Save(form, out, scene.name))
             ++failed;
     }
-    std::unique_ptr<QWidget> icons(kes::IconSheet());
+    std::unique_ptr<QWidget> icons = kes::IconSheet();
     icons->show();
     QApplication::processEvents();
     if (!kes::Save(*icons, out, "tool-icons"))
