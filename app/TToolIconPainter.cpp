@@ -5,7 +5,6 @@
 #include <QPainterPathStroker>
 
 #include <initializer_list>
-#include <iterator>
 
 namespace kes {
 namespace {
