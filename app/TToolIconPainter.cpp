@@ -5,6 +5,7 @@
 #include <QPainterPathStroker>
 
 #include <initializer_list>
+#include <utility>
 
 namespace kes {
 namespace {
