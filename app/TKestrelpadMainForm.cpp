@@ -3,6 +3,7 @@
 #include "app/SettingsKeys.h"
 #include "app/TMemIniFileEx.h"
 #include "app/TStatusPanels.h"
+#include "app/TToolIcons.h"
 #include "editorex/TEditorExBase.h"
 #include "editorex/TEditorExMarks.h"
 #include "editorex/TVerticalLines.h"
@@ -308,6 +309,8 @@ void TKestrelpadMainForm::Execute(const std::function<void()>& command) {
 }
 
 void TKestrelpadMainForm::ConnectActions() {
+    for (QAction* action : actions_.All())
+        action->setIcon(TToolIcons::Icon(action->objectName()));
     const auto on = [this](const char* name, std::function<void()> command) {
         connect(Action(QString::fromLatin1(name)), &QAction::triggered, this,
                 [this, command] { Execute(command); });

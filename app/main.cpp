@@ -1,4 +1,5 @@
 #include "app/TKestrelpadMainForm.h"
+#include "app/TToolIcons.h"
 
 #include <QApplication>
 
@@ -33,6 +34,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kestrelpad");
     QApplication::setApplicationDisplayName("Kestrelpad");
+    QApplication::setWindowIcon(kes::TToolIcons::AppIcon());
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName("kestrelpad");
     kes::TMainFormOptions options;
     // "kespad FILE" opens the file in place of the clipboard's text.
     const QStringList arguments = QCoreApplication::arguments();

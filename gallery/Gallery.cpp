@@ -2,6 +2,7 @@
 // trying the program: kespad-gallery OUTPUT_FOLDER.
 
 #include "app/TKestrelpadMainForm.h"
+#include "app/TToolIcons.h"
 #include "editor/TEditor.h"
 #include "editorex/TEditorExBase.h"
 #include "editorex/TEditorExMarks.h"
@@ -13,14 +14,19 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTextCharFormat>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -263,6 +269,42 @@ std::vector<Scene> Scenes() {
     };
 }
 
+// Every command picture on tool bars at 16 and 32 pixels, the small ones also disabled as the
+// empty editor shows them, and the program's icon at its sizes.
+std::unique_ptr<QWidget> IconSheet() {
+    auto sheet = std::make_unique<QWidget>();
+    auto* rows = new QVBoxLayout(sheet.get());
+    for (const auto& [size, enabled] :
+         {std::pair{16, true}, std::pair{16, false}, std::pair{32, true}}) {
+        auto* bar = new QToolBar(sheet.get());
+        bar->setIconSize(QSize(size, size));
+        for (const QString& name : TToolIcons::ActionNames())
+            bar->addAction(TToolIcons::Icon(name), name)->setEnabled(enabled);
+        bar->setMinimumWidth(bar->sizeHint().width());
+        rows->addWidget(bar);
+    }
+    auto* appIcons = new QHBoxLayout;
+    const QIcon appIcon = TToolIcons::AppIcon();
+    for (int size : {16, 24, 32, 48, 64, 128}) {
+        auto* label = new QLabel(sheet.get());
+        label->setPixmap(appIcon.pixmap(size, size));
+        appIcons->addWidget(label, 0, Qt::AlignBottom);
+    }
+    appIcons->addStretch();
+    rows->addLayout(appIcons);
+    return sheet;
+}
+
+bool Save(QWidget& widget, const QDir& out, const char* name) {
+    QString path = out.filePath(QString::fromLatin1(name) + ".png");
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "kespad-gallery: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
 } // namespace
 } // namespace kes
 
@@ -290,13 +332,13 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         scene.setup(form);
         QApplication::processEvents();
-        QString path = out.filePath(QString::fromLatin1(scene.name) + ".png");
-        if (!form.grab().save(path)) {
-            std::fprintf(stderr, "kespad-gallery: cannot write %s\n", qPrintable(path));
+        if (!kes::Save(form, out, scene.name))
             ++failed;
-            continue;
-        }
-        std::printf("%s\n", qPrintable(path));
     }
+    std::unique_ptr<QWidget> icons = kes::IconSheet();
+    icons->show();
+    QApplication::processEvents();
+    if (!kes::Save(*icons, out, "tool-icons"))
+        ++failed;
     return failed ? 1 : 0;
 }
