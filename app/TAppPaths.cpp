@@ -51,6 +51,14 @@ TAppPaths TAppPaths::InFolder(const QString& folder) {
     return paths;
 }
 
+QString TAppPaths::HelpFile() {
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString beside = folder + QStringLiteral("/kespad.hlp");
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QDir::cleanPath(folder + QStringLiteral("/../share/kestrelpad/kespad.hlp"));
+}
+
 QString TAppPaths::DraftFile(int slot) const {
     return draftFolder_ + QStringLiteral("TempFile%1.txt").arg(slot);
 }

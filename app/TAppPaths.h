@@ -29,6 +29,10 @@ public:
     QString DraftFile(int slot) const;
     bool Portable() const { return portable_; }
 
+    // The help file: "kespad.hlp" (HTML) beside the executable, or, for an installed copy,
+    // in the program's data folder share/kestrelpad/ beside bin/.
+    static QString HelpFile();
+
 private:
     QString settingsFile_;
     QString draftFolder_;

@@ -1,6 +1,7 @@
 #include "app/TKestrelpadMainForm.h"
 
 #include "app/SettingsKeys.h"
+#include "app/THelpWindow.h"
 #include "app/TMemIniFileEx.h"
 #include "app/TStatusPanels.h"
 #include "app/TToolIcons.h"
@@ -239,7 +240,7 @@ void TKestrelpadMainForm::BuildMenus() {
     QMenu* settings = menuBar()->addMenu(U("設定(&C)"));
     add(settings, {"Configure"});
     QMenu* help = menuBar()->addMenu(U("ヘルプ(&H)"));
-    add(help, {"HelpContents"});
+    add(help, {"HelpContents", "-", "About"});
 
     editorDefaultPopup_ = new QMenu(this);
     add(editorDefaultPopup_, {"Undo", "Redo", "-", "CutClipboard", "CopyClipboard",
@@ -321,7 +322,11 @@ void TKestrelpadMainForm::ConnectActions() {
     on("LoadFile", [this] { LoadFileExecute(); });
     on("CopyToclipboard", [this] { CopyToclipboardExecute(); });
     on("PasteFromClipboard", [this] { PasteFromClipboardExecute(); });
-    on("AppExit", [this] { close(); });
+    on("AppExit", [this] {
+        if (helpWindow_)
+            helpWindow_->close();
+        close();
+    });
     for (int n = 1; n <= TAppPaths::DraftSlotCount; ++n) {
         on(QStringLiteral("SaveFile%1").arg(n).toLatin1().constData(),
            [this, n] { TempSaveFile(n); });
@@ -340,7 +345,11 @@ void TKestrelpadMainForm::ConnectActions() {
     QAction* box = Action("BoxSelection");
     box->setCheckable(true);
     on("BoxSelection", [e, box] { e->SetSelectionMode(box->isChecked() ? smBox : smLine); });
+    on("PasteClipboardBlockquote", [this] { PasteClipboardBlockquoteExecute(); });
+    on("SetQuoteCode", [this] { SetQuoteCodeExecute(); });
     on("GotoBBS", [this] { GotoBBSExecute(); });
+    on("HelpContents", [this] { HelpContentsExecute(); });
+    on("About", [this] { AboutExecute(); });
 }
 
 // ---- start and end
@@ -567,8 +576,8 @@ bool TKestrelpadMainForm::event(QEvent* event) {
 
 void TKestrelpadMainForm::GotoBBSExecute() {
     const QString address = urlList_->currentText();
-    if (!address.isEmpty())
-        ShellOpen(LinkWithScheme(QStringToCp932(address)));
+    if (!address.isEmpty() && !ShellOpen(LinkWithScheme(QStringToCp932(address))))
+        statusPanels_->SetText(0, U("%1 を開けませんでした").arg(address));
 }
 
 void TKestrelpadMainForm::EditorAboveURL(TObject*, char, Qt::KeyboardModifiers, Qt::MouseButtons,

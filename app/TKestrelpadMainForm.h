@@ -23,6 +23,7 @@ class QToolButton;
 namespace kes {
 
 class TEditorExBase;
+class THelpWindow;
 class TMailFountain;
 class TObject;
 class TStatusPanels;
@@ -65,6 +66,7 @@ public:
     const TAppPaths& Paths() const { return paths_; }
     const TAppSettings& Settings() const { return settings_; }
     TStringList& Phrases() const { return *phrases_; }
+    THelpWindow* HelpWindow() const { return helpWindow_; }
 
     // Reads the settings file anew and applies everything but the bounds and the phrases: the
     // editor font, quote mark, input-method flag, word wrap, the mail fountain's colours and
@@ -114,6 +116,10 @@ private:
     void PasteFromClipboardExecute();
     void DDTempMenuExecute(QMenu* menu);
     void GotoBBSExecute();
+    void PasteClipboardBlockquoteExecute();
+    void SetQuoteCodeExecute();
+    void HelpContentsExecute();
+    void AboutExecute();
     void EditorDropFiles(TObject* sender, const std::vector<std::string>& files,
                          Qt::KeyboardModifiers keyState, TPoint point);
     void EditorAboveURL(TObject* sender, char token, Qt::KeyboardModifiers shift,
@@ -139,6 +145,7 @@ private:
     QMenu* tempSaveMenu_ = nullptr;
     QMenu* tempLoadMenu_ = nullptr;
     QMenu* editorDefaultPopup_ = nullptr;
+    THelpWindow* helpWindow_ = nullptr; // made when first asked for
     // Whether the clipboard holds text, followed from its change signal: asking its owner on
     // every idle moment would be a round trip to another program.
     bool clipboardHasText_ = false;

@@ -108,6 +108,12 @@ std::vector<TActionRow> Table() {
          U("指定された掲示板に移動します。"), Keys({"F5"})},
         {"HelpContents", U("ヘルプ"), U("ヘルプ(&H)"), U("ヘルプの目次"), U("ヘルプの目次"),
          Keys({"F1"})},
+        {"About",
+         U("ヘルプ"),
+         U("バージョン情報(&A)..."),
+         U("バージョン情報"),
+         U("Kestrelpadのバージョン情報を表示します。"),
+         {}},
     };
     rows.insert(rows.end(), rest.begin(), rest.end());
     return rows;

@@ -91,7 +91,7 @@ TEST(TKestrelpadMainForm, MenusAndBarsHoldTheCommandsInTheirOrder) {
                     "PasteClipboardBlockquote DeleteSelected AllSelect BoxSelection - InsertFS "
                     "InsertDateTime SetQuoteCode"));
     EXPECT_EQ(ItemNames(menus[2]->menu()->actions()), Split("Configure"));
-    EXPECT_EQ(ItemNames(menus[3]->menu()->actions()), Split("HelpContents"));
+    EXPECT_EQ(ItemNames(menus[3]->menu()->actions()), Split("HelpContents - About"));
     EXPECT_EQ(ItemNames(form.EditorDefaultPopup()->actions()),
               Split("Undo Redo - CutClipboard CopyClipboard PasteClipboard "
                     "PasteClipboardBlockquote DeleteSelected AllSelect - InsertFS "

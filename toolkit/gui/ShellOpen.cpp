@@ -13,8 +13,8 @@ std::string LinkWithScheme(std::string_view link) {
     return std::string(link);
 }
 
-void ShellOpen(const std::string& link) {
-    QDesktopServices::openUrl(QUrl(Cp932ToQString(link), QUrl::TolerantMode));
+bool ShellOpen(const std::string& link) {
+    return QDesktopServices::openUrl(QUrl(Cp932ToQString(link), QUrl::TolerantMode));
 }
 
 } // namespace kes

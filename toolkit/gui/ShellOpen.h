@@ -10,7 +10,7 @@ namespace kes {
 std::string LinkWithScheme(std::string_view link);
 
 // Hands a URL, a "mailto:" URL or a file name (code page 932 text) to the desktop, which opens
-// it with the program the user chose for it. Whether that worked is not reported.
-void ShellOpen(const std::string& link);
+// it with the program the user chose for it. False when the desktop found no program for it.
+bool ShellOpen(const std::string& link);
 
 } // namespace kes

@@ -1,0 +1,52 @@
+// The main window's text tools: quoting, and the help and version commands.
+#include "app/THelpWindow.h"
+#include "app/TKestrelpadMainForm.h"
+#include "editorex/TEditorExBase.h"
+#include "toolkit/core/TLineSplitter.h"
+#include "toolkit/gui/TClipboard.h"
+
+#include <QMessageBox>
+
+namespace kes {
+
+namespace {
+
+// Every line of text behind the mark, each followed by CR LF; an empty text gives nothing.
+std::string QuotedLines(std::string_view text, std::string_view mark) {
+    std::string out;
+    ForEachLine(text, {}, [&](const TTextLine& line) {
+        out += mark;
+        out += line.text;
+        out += "\r\n";
+    });
+    return out;
+}
+
+} // namespace
+
+void TKestrelpadMainForm::PasteClipboardBlockquoteExecute() {
+    const std::string quoted = QuotedLines(TClipboard::Text(), settings_.QuoteString);
+    if (!quoted.empty())
+        editor_->SetSelText(quoted);
+}
+
+void TKestrelpadMainForm::SetQuoteCodeExecute() {
+    editor_->InsertToLines(settings_.QuoteString, ilAlways | ilSelect);
+}
+
+void TKestrelpadMainForm::HelpContentsExecute() {
+    if (!helpWindow_)
+        helpWindow_ = new THelpWindow(this);
+    helpWindow_->ShowContents(TAppPaths::HelpFile());
+}
+
+void TKestrelpadMainForm::AboutExecute() {
+    QMessageBox::about(this, QString::fromUtf8("バージョン情報"),
+                       QString::fromUtf8("<p><b>Kestrelpad</b> バージョン %1</p>"
+                                         "<p>掲示板に書き込む文章のためのエディタ</p>"
+                                         "<p>Qt %2 を使っています。</p>"
+                                         "<p>ライセンス: まだ決まっていません。</p>")
+                           .arg(QStringLiteral(KES_VERSION), QString::fromLatin1(qVersion())));
+}
+
+} // namespace kes
