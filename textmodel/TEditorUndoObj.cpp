@@ -54,6 +54,19 @@ TUndoData* TEditorUndoObj::NewUndoData() {
     return added;
 }
 
+void TEditorUndoObj::LimitBytes() {
+    size_t held = 0;
+    for (const TUndoDataList* list : {&undoList_, &redoList_})
+        for (int i = 0; i < list->Count(); ++i)
+            held += list->Items(i)->Text.size();
+    for (TUndoDataList* list : {&undoList_, &redoList_}) {
+        while (held > undoBytesMax_ && list->Count() > 1) {
+            held -= list->Items(0)->Text.size();
+            list->Delete(0);
+        }
+    }
+}
+
 void TEditorUndoObj::AddRedoData(const TUndoData& entry) {
     auto copy = std::make_unique<TUndoData>(entry);
     if (TScreenStringsView* editor = rows_.ActiveEditor()) {
@@ -72,6 +85,14 @@ void TEditorUndoObj::Clear() {
 // what it took out.
 TEditorUndoObj::Taken TEditorUndoObj::Reapply(const TUndoData& entry) {
     Taken taken;
+    if (entry.WholeText) {
+        TEditorScreenStrings::RowsText old = rows_.RefillRows(entry.Text, entry.Attribute);
+        taken.text = std::move(old.text);
+        taken.attribute = old.attribute;
+        taken.newCount = rows_.GetCount();
+        rows_.SetUpdateInfo({0, old.rows, taken.newCount, 0, true});
+        return taken;
+    }
     int oldCount = 0;
     if (entry.RowCount != 0) {
         TEditorScreenStrings::RowsText current = rows_.GetRowsText(entry.StartRow, entry.RowCount);
@@ -117,13 +138,16 @@ void TEditorUndoObj::Undo() {
         Taken taken = Reapply(*entry);
         entry->RowCount = taken.newCount;
         entry->Attribute = taken.attribute;
-        entry->Text = std::move(taken.text);
+        // The texts move rather than copy: a whole-text entry is as large as the text.
+        entry->Text = std::string();
         AddRedoData(*entry);
+        redoList_.Last()->Text = std::move(taken.text);
         // The entry is spent before the editors hear of the change: they see the history as
         // it now is, and an editor that fails on the notice cannot leave the turned entry
         // behind for a second undo to re-apply as if it were the edit.
         const std::pair<int, int> caret{entry->Row, entry->Col};
         undoList_.Delete(undoList_.Count() - 1);
+        LimitBytes();
         return caret;
     });
 }
@@ -141,8 +165,10 @@ void TEditorUndoObj::Redo() {
         undo->RowCount = taken.newCount;
         undo->Attribute = taken.attribute;
         undo->Text = std::move(taken.text);
+        undo->WholeText = entry->WholeText;
         const std::pair<int, int> caret{entry->Row, entry->Col};
         redoList_.Delete(redoList_.Count() - 1);
+        LimitBytes();
         return caret;
     });
 }
