@@ -37,6 +37,8 @@ public:
     // as large as the text, so the count limit alone does not bound the memory.
     size_t UndoBytesMax() const { return undoBytesMax_; }
     void SetUndoBytesMax(size_t value) { undoBytesMax_ = value; }
+    // The bytes of text the undo and redo entries hold.
+    size_t HeldBytes() const;
     // Releases the oldest undo entries, then the redo entries farthest from the text, while
     // the history holds more than UndoBytesMax bytes of text. The next step to undo and the
     // next to redo always stay. Run once an entry has its text.
@@ -52,10 +54,15 @@ private:
         int newCount = 0;
     };
     Taken Reapply(const TUndoData& entry);
+    // Deletes an entry whose text is counted.
+    void Release(TUndoDataList& list, int index);
 
     TEditorScreenStrings& rows_;
     int undoListMax_ = MinUndoListMax;
     size_t undoBytesMax_ = DefaultUndoBytesMax;
+    // The text bytes of every entry but the newest undo entry, which its recorder may still
+    // be filling; keeping the count spares summing the history on every keystroke.
+    size_t countedBytes_ = 0;
     bool redoing_ = false;
     TUndoDataList redoList_;
     TUndoDataList undoList_;

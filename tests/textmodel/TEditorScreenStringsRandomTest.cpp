@@ -33,7 +33,7 @@ public:
     // The row invariants: only the last row may be raTextEnd; a continued row has a row after
     // it; no row holds CR or LF; with wrap on no row is wider than WrapByte + 3 columns; every
     // computed parse state is the one a parse from row 0 gives; the kept text length is the
-    // length of the text.
+    // length of the text, and the bytes the history counts are the bytes it holds.
     ::testing::AssertionResult Rows() const {
         TEditorScreenStrings& rows = view_.Rows();
         const int count = rows.GetCount();
@@ -41,6 +41,11 @@ public:
         if (rows.TextLength() != length)
             return ::testing::AssertionFailure()
                    << "text length " << rows.TextLength() << " kept, " << length << " in the rows";
+        const TEditorUndoObj& undo = rows.UndoObj();
+        const size_t held = test::HistoryBytes(undo);
+        if (undo.HeldBytes() != held)
+            return ::testing::AssertionFailure()
+                   << "the history counts " << undo.HeldBytes() << " bytes and holds " << held;
         const TCharAttributes rule = view_.Rule();
         const int widest = rows.WrapOption().WrapByte() + 3;
         auto parser = fountain_.CreateParser();

@@ -369,17 +369,12 @@ TEST(TEditorStrings, TheHistoryHoldsNoMoreTextThanItsCap) {
     Fixture f;
     TEditorUndoObj& undo = f.Rows().UndoObj();
     undo.SetUndoBytesMax(100);
-    auto held = [&undo] {
-        size_t bytes = 0;
-        for (const TUndoDataList* list : {&undo.UndoList(), &undo.RedoList()})
-            for (int i = 0; i < list->Count(); ++i)
-                bytes += list->Items(i)->Text.size();
-        return bytes;
-    };
+    auto held = [&undo] { return test::HistoryBytes(undo); };
     f.lines.SetTextStr(std::string(40, '0'));
     for (char c = '1'; c <= '5'; ++c)
         f.lines.ReplaceText(std::string(40, c));
     EXPECT_EQ(undo.UndoList().Count(), 2);
+    EXPECT_EQ(undo.HeldBytes(), held());
     EXPECT_LE(held(), 100u);
     f.Rows().Undo();
     f.Rows().Undo();
@@ -399,6 +394,7 @@ TEST(TEditorStrings, TheHistoryHoldsNoMoreTextThanItsCap) {
     f.Rows().Undo();
     EXPECT_EQ(undo.UndoList().Count(), 1) << "the next step to undo stays";
     EXPECT_EQ(undo.RedoList().Count(), 1) << "and the next step to redo";
+    EXPECT_EQ(undo.HeldBytes(), held());
     f.Rows().Redo();
     EXPECT_EQ(f.lines.GetTextStr(), std::string(300, 'y'));
     f.Rows().Undo();
