@@ -416,6 +416,7 @@ TEditorScreenStrings::RowsText TEditorScreenStrings::RefillRows(std::string_view
 }
 
 void TEditorScreenStrings::ReplaceText(std::string_view text) {
+    text = TextBeforeNul(text);
     WithUpdate(*this, [&] {
         // An empty text has nothing to bring back; the entries before it would name rows
         // that are gone.

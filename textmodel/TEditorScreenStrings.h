@@ -131,7 +131,8 @@ public:
     void AppendText(std::string_view text);
 
     // The whole-text write as one edit: every row is replaced by the rows of `text` (read as
-    // AppendText reads it) and the parse state starts afresh, as after loading. Replacing a
+    // AppendText reads it, up to a NUL byte) and the parse state starts afresh, as after
+    // loading. Replacing a
     // text of at least one byte records one undo entry that brings it back exactly; an empty
     // text records nothing. The marks go, the selections are cancelled and the carets go to
     // the start. The update record covers every row.

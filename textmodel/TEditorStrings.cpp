@@ -235,7 +235,7 @@ void TEditorStrings::RelayoutEditors() {
 }
 
 void TEditorStrings::ReplaceText(std::string_view text) {
-    WithUpdate(*this, [&] { Rows().ReplaceText(TextBeforeNul(text)); });
+    WithUpdate(*this, [&] { Rows().ReplaceText(text); });
 }
 
 void TEditorStrings::ReplaceFromFile(const std::string& fileName) {
