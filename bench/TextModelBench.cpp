@@ -1,11 +1,13 @@
 // The text model on the common corpus, against QPlainTextEdit and QScintilla where they are
 // installed: loading (word wrap off, and on at 80 columns with Leading), a typed character in
-// the middle, Enter near the top and its undo, and switching word wrap. Every scenario runs in
-// a child process of its own, so that its peak memory is its own; painting is left out.
+// the middle, Enter near the top and its undo, switching word wrap, and replacing the whole
+// text as one undoable edit. Every scenario runs in a child process of its own, so that its
+// peak memory is its own; painting is left out.
 #include "bench/BenchSupport.h"
 #include "fountain/TMailFountain.h"
 #include "textmodel/TEditorScreenStrings.h"
 #include "textmodel/TEditorStrings.h"
+#include "textmodel/TEditorUndoObj.h"
 #include "textmodel/TEditorWrapOption.h"
 #include "textmodel/THeadlessEditor.h"
 #include "toolkit/core/Cp932.h"
@@ -161,6 +163,49 @@ BENCHMARK(KesEdits)
     ->UseManualTime()
     ->Iterations(1)
     ->Unit(benchmark::kMicrosecond);
+
+// Replacing the whole 50 MB text by the corpus as one undoable edit, its undo and its redo,
+// against the plain load over the same text that records nothing.
+void KesReplace(benchmark::State& state) {
+    const bool wrap = state.range(0) != 0;
+    Results results = InChild([wrap](Results& r) {
+        kes::TMailFountain fountain(nullptr);
+        kes::THeadlessEditor editor;
+        SetUp(editor, fountain, wrap);
+        kes::TEditorStrings& lines = editor.Lines();
+        lines.LoadFromFile(CorpusPath());
+        auto start = Clock::now();
+        lines.LoadFromFile(CorpusPath());
+        const double load = Since(start);
+        r["load_s"] = load;
+
+        long before = StatusKiB("VmRSS:");
+        start = Clock::now();
+        lines.ReplaceFromFile(CorpusPath());
+        r["replace_s"] = Since(start);
+        r["replace_x_load"] = Since(start) / load;
+        const kes::TUndoDataList& undoList = editor.Rows().UndoObj().UndoList();
+        r["entry_MiB"] = static_cast<double>(undoList.Last()->Text.capacity()) / (1 << 20);
+        r["rss_growth_MiB"] = static_cast<double>(StatusKiB("VmRSS:") - before) / 1024;
+
+        start = Clock::now();
+        editor.Rows().Undo();
+        r["undo_s"] = Since(start);
+        r["undo_x_load"] = Since(start) / load;
+        start = Clock::now();
+        editor.Rows().Redo();
+        r["redo_s"] = Since(start);
+        r["text_MiB"] = static_cast<double>(lines.TextLength()) / (1 << 20);
+    });
+    Report(state, results, "replace_s");
+}
+BENCHMARK(KesReplace)
+    ->Name("Kestrelpad/Replace/wrap")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 #ifdef KES_HAVE_QT
 

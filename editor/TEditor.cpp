@@ -993,7 +993,7 @@ void TEditor::DoChange() {
     }
     UpdateScrollRanges();
     if (list_->UpdateInfo().Valid) {
-        modified_ = true;
+        modified_ = !list_->UpdateInfo().Loaded;
         // During this editor's own edit the caret is placed after the rows changed; its
         // listeners hear of the change once the caret stands where the edit put it.
         if (editDepth_ > 0) {

@@ -14,6 +14,15 @@
 
 namespace kes {
 
+namespace {
+
+// A text ending in CR ends with a line break as much as one ending in LF does.
+bool EndsWithLineBreak(std::string_view text) {
+    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+}
+
+} // namespace
+
 // Runs a whole-text re-cut inside one update of the rows with their change event detached,
 // attaching it again on every way out, so that a failed re-cut does not leave the editors deaf
 // to later edits.
@@ -176,8 +185,7 @@ void TEditorScreenStrings::StrToWrapList(std::string_view text, TEditorStringLis
 void TEditorScreenStrings::RowsOfText(std::string_view text, TRowAttribute lastAttribute,
                                       TEditorStringList& list) {
     StrToWrapList(text, list);
-    text = TextBeforeNul(text);
-    if (lastAttribute == raTextEnd && !text.empty() && (text.back() == '\n' || text.back() == '\r'))
+    if (lastAttribute == raTextEnd && EndsWithLineBreak(TextBeforeNul(text)))
         list.Add(std::string());
     list.SetRowAttributes(list.GetCount() - 1, lastAttribute);
 }
@@ -196,6 +204,21 @@ void TEditorScreenStrings::AppendLine(std::string_view line) {
         if (piece.continued)
             SetRowAttributes(index, raContinued);
     }
+}
+
+void TEditorScreenStrings::AppendText(std::string_view text) {
+    if (!wordWrap_) {
+        const int needed = GetCount() + static_cast<int>(CountLines(text));
+        if (needed > Capacity())
+            SetCapacity(needed);
+    }
+    bool broken = true;
+    ForEachLine(text, {}, [&](const TTextLine& line) {
+        AppendLine(line.text);
+        broken = line.broken;
+    });
+    if (!broken)
+        SetRowAttributes(GetCount() - 1, raTextEnd);
 }
 
 int TEditorScreenStrings::WrapCount(std::string_view line) {
@@ -329,6 +352,7 @@ void TEditorScreenStrings::UpdateRows(int row, int count, std::string_view text)
                 int keeper = std::min(row, GetCount() - 1);
                 SetRowMarks(keeper, static_cast<TRowMarks>(RowMarks(keeper) | marks));
             }
+            undoObj_->LimitBytes();
             info.StartRow = row;
             info.OldCount = old.rows;
             info.NewCount = 0;
@@ -345,10 +369,8 @@ void TEditorScreenStrings::UpdateRows(int row, int count, std::string_view text)
             tail = LastRowOfLine(tail + 1);
             attribute = RowAttributes(tail);
         } else {
-            // The edit reaches the end of the text. A text ending in CR ends with a line break
-            // as much as one ending in LF does.
-            bool breakAtEnd = !text.empty() && (text.back() == '\n' || text.back() == '\r');
-            attribute = breakAtEnd ? raLineEnd : raTextEnd;
+            // The edit reaches the end of the text.
+            attribute = EndsWithLineBreak(text) ? raLineEnd : raTextEnd;
         }
         RowsText old = GetRowsText(top, tail - top + 1);
         undo.StartRow = top;
@@ -370,12 +392,47 @@ void TEditorScreenStrings::UpdateRows(int row, int count, std::string_view text)
         RowsOfText(newText, attribute, rows);
         undo.RowCount = rows.GetCount();
         undo.Text = std::move(old.text);
+        undoObj_->LimitBytes();
         ReplaceRows(top, tail - top + 1, rows);
         info.StartRow = top;
         info.OldCount = old.rows;
         info.NewCount = rows.GetCount();
         info.ParsedCount = UpdateParseState(top, true);
         updateInfo_ = info;
+    });
+}
+
+// ---- whole-text replacement
+
+TEditorScreenStrings::RowsText TEditorScreenStrings::RefillRows(std::string_view text,
+                                                                TRowAttribute lastAttribute) {
+    RowsText old = GetRowsText(0, GetCount());
+    ClearRows();
+    AppendText(text);
+    if (lastAttribute == raTextEnd && (text.empty() || EndsWithLineBreak(text)))
+        SetRowAttributes(Add(std::string()), raTextEnd);
+    InitParseState();
+    return old;
+}
+
+void TEditorScreenStrings::ReplaceText(std::string_view text) {
+    text = TextBeforeNul(text);
+    WithUpdate(*this, [&] {
+        // An empty text has nothing to bring back; the entries before it would name rows
+        // that are gone.
+        TUndoData* undo = TextLength() > 0 ? undoObj_->NewUndoData() : nullptr;
+        if (!undo)
+            undoObj_->Clear();
+        RowsText old = RefillRows(text, raNone);
+        if (undo) {
+            undo->StartRow = 0;
+            undo->RowCount = GetCount();
+            undo->Attribute = old.attribute;
+            undo->Text = std::move(old.text);
+            undo->WholeText = true;
+            undoObj_->LimitBytes();
+        }
+        updateInfo_ = {0, old.rows, GetCount(), 0, true};
     });
 }
 
@@ -594,8 +651,12 @@ void TEditorScreenStrings::WrapOptionChanged(TObject*) {
 // ---- list overrides
 
 void TEditorScreenStrings::Clear() {
-    CancelSelections();
     undoObj_->Clear();
+    ClearRows();
+}
+
+void TEditorScreenStrings::ClearRows() {
+    CancelSelections();
     usedMarks_ = 0;
     parsedEnd_ = 0;
     updateInfo_ = {0, GetCount(), 0, 0, true};

@@ -25,6 +25,8 @@ struct TEditorUpdateInfo {
     int32_t NewCount = 0;
     int32_t ParsedCount = 0;
     bool Valid = false;
+    // The change put a file's text in place: the editors take the text as unmodified.
+    bool Loaded = false;
 };
 
 // The one store of an editor's text, held as screen rows. With word wrap off a row is a
@@ -124,6 +126,20 @@ public:
     // Appends one logical line (no CR or LF in it) as raLineEnd rows, cut by word wrap when
     // it is on and the owner is not loading. For loaders, which then call InitParseState.
     void AppendLine(std::string_view line);
+    // Appends the lines of `text` (CR, LF and CR LF end them; no NUL in it) with AppendLine;
+    // the last row is raTextEnd when the text does not end with a line break.
+    void AppendText(std::string_view text);
+
+    // The whole-text write as one edit: every row is replaced by the rows of `text` (read as
+    // AppendText reads it, up to a NUL byte) and the parse state starts afresh, as after
+    // loading. Replacing a
+    // text of at least one byte records one undo entry that brings it back exactly; an empty
+    // text records nothing. The marks go, the selections are cancelled and the carets go to
+    // the start. The update record covers every row.
+    void ReplaceText(std::string_view text);
+
+    // The length of GetRowsText over every row (the whole text), kept as the rows change.
+    using TEditorStringList::TextLength;
 
     // Counts every change of the rows; a reader may cache what it derived from them while the
     // count stays.
@@ -139,6 +155,12 @@ protected:
 private:
     friend class TEditorUndoObj;
 
+    // Clear without touching the undo history.
+    void ClearRows();
+    // Replaces every row by the rows of `text` around undo and returns the old rows' text.
+    // A raTextEnd `lastAttribute` keeps an empty last row after a final line break, as
+    // RowsOfText does; the parse state starts afresh.
+    RowsText RefillRows(std::string_view text, TRowAttribute lastAttribute);
     void ChangeHandler(TObject* sender);
     void WrapOptionChanged(TObject* sender);
     void AfterRewrap();

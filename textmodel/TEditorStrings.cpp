@@ -105,6 +105,10 @@ std::string TEditorStrings::GetTextStr() const {
     return rows.GetRowsText(0, rows.GetCount()).text;
 }
 
+size_t TEditorStrings::TextLength() const {
+    return Rows().TextLength();
+}
+
 // ---- edits
 
 void TEditorStrings::PlaceCaret(int row, size_t offset) {
@@ -207,15 +211,7 @@ void TEditorStrings::FillRows(std::string_view text) {
     WithUpdate(*this, [&] {
         TEditorScreenStrings& rows = Rows();
         rows.Clear();
-        if (!rows.WordWrap())
-            rows.SetCapacity(static_cast<int>(CountLines(text)));
-        bool broken = true;
-        ForEachLine(text, {}, [&](const TTextLine& line) {
-            rows.AppendLine(line.text);
-            broken = line.broken;
-        });
-        if (!broken)
-            rows.SetRowAttributes(rows.GetCount() - 1, raTextEnd);
+        rows.AppendText(text);
         rows.InitParseState();
     });
 }
@@ -230,8 +226,28 @@ void TEditorStrings::LoadFromStream(std::FILE* file, const std::string& fileName
 
 void TEditorStrings::LoadText(const std::string& text) {
     FillRows(text);
+    RelayoutEditors();
+}
+
+void TEditorStrings::RelayoutEditors() {
     for (int i = 0; i < Rows().EditorCount(); ++i)
         Rows().Editors(i)->Relayout();
+}
+
+void TEditorStrings::ReplaceText(std::string_view text) {
+    WithUpdate(*this, [&] { Rows().ReplaceText(text); });
+}
+
+void TEditorStrings::ReplaceFromFile(const std::string& fileName) {
+    const std::string text = LoadTextFile(fileName);
+    WithUpdate(*this, [&] {
+        TEditorScreenStrings& rows = Rows();
+        rows.ReplaceText(text);
+        TEditorUpdateInfo info = rows.UpdateInfo();
+        info.Loaded = true;
+        rows.SetUpdateInfo(info);
+    });
+    RelayoutEditors();
 }
 
 // ---- update state

@@ -15,7 +15,8 @@ class TLinesView;
 // The editor's Lines: a string list whose items are the logical lines of the editor's text,
 // whatever the word wrap. It stores nothing: reads go to the screen rows, and every write is
 // one UpdateRows, so writes through Lines are re-wrapped, re-parsed, undoable and repainted
-// exactly like typing. Whole-text writes (SetTextStr, LoadFromFile, Clear) go around undo.
+// exactly like typing. The whole-text writes SetTextStr, LoadFromFile and Clear go around
+// undo and empty it; ReplaceText and ReplaceFromFile are their undoable forms.
 class TEditorStrings : public TStrings {
 public:
     explicit TEditorStrings(TLinesView& editor);
@@ -24,6 +25,8 @@ public:
     std::string Get(int index) const override;
     int GetCount() const override;
     std::string GetTextStr() const override;
+    // GetTextStr().size(), without building the text.
+    size_t TextLength() const;
     void Put(int index, const std::string& s) override;
     void SetTextStr(std::string_view text) override;
     int Add(const std::string& s) override;
@@ -41,6 +44,18 @@ public:
     // fileName names it in errors.
     void LoadFromStream(std::FILE* file, const std::string& fileName);
 
+    // The whole text replaced as one edit: the text is read as SetTextStr reads it, and
+    // replacing a non-empty text records one undo entry, so that Undo brings back the
+    // replaced text exactly, with the caret where it stood, and Redo replaces it again.
+    // Replacing an empty text records nothing (and ends the history). The caret goes to the
+    // start of the text.
+    void ReplaceText(std::string_view text);
+    // ReplaceText with the text of a file, read as LoadFromFile reads it. A file that cannot
+    // be taken raises the loader's EFileError with the text, the caret and the history as
+    // they were. The editors take the loaded text as unmodified; undoing the load marks the
+    // text modified again.
+    void ReplaceFromFile(const std::string& fileName);
+
     // The first row of line `index` (the row count for index = the line count).
     int LineToRow(int index) const;
 
@@ -53,6 +68,7 @@ private:
     void FillRows(std::string_view text);
     // FillRows for a loaded file, then the editors lay out the new text.
     void LoadText(const std::string& text);
+    void RelayoutEditors();
     // One edit: cancel the selection, hide the caret, UpdateRows, then put the caret
     // `caretOffset` bytes after the start of row `caretRow`, and show it again.
     void Edit(int row, int count, std::string_view text, int caretRow, size_t caretOffset);

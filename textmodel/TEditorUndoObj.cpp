@@ -46,12 +46,32 @@ TUndoData* TEditorUndoObj::NewUndoData() {
         entry->Row = editor->Row();
         entry->Col = editor->Col();
     }
+    // The entry that was the newest has its text by now: it is counted from here on.
+    if (const TUndoData* last = undoList_.Last())
+        countedBytes_ += last->Text.size();
     TUndoData* added = undoList_.Add(std::move(entry));
     while (undoList_.Count() > undoListMax_)
-        undoList_.Delete(0);
+        Release(undoList_, 0);
     if (!redoing_)
-        redoList_.Clear();
+        while (redoList_.Count() > 0)
+            Release(redoList_, redoList_.Count() - 1);
     return added;
+}
+
+size_t TEditorUndoObj::HeldBytes() const {
+    const TUndoData* newest = undoList_.Last();
+    return countedBytes_ + (newest ? newest->Text.size() : 0);
+}
+
+void TEditorUndoObj::Release(TUndoDataList& list, int index) {
+    countedBytes_ -= list.Items(index)->Text.size();
+    list.Delete(index);
+}
+
+void TEditorUndoObj::LimitBytes() {
+    for (TUndoDataList* list : {&undoList_, &redoList_})
+        while (HeldBytes() > undoBytesMax_ && list->Count() > 1)
+            Release(*list, 0);
 }
 
 void TEditorUndoObj::AddRedoData(const TUndoData& entry) {
@@ -60,18 +80,28 @@ void TEditorUndoObj::AddRedoData(const TUndoData& entry) {
         copy->Row = editor->Row();
         copy->Col = editor->Col();
     }
+    countedBytes_ += copy->Text.size();
     redoList_.Add(std::move(copy));
 }
 
 void TEditorUndoObj::Clear() {
     undoList_.Clear();
     redoList_.Clear();
+    countedBytes_ = 0;
 }
 
 // Puts the entry's text back in place of the rows the entry says its edit left, and returns
 // what it took out.
 TEditorUndoObj::Taken TEditorUndoObj::Reapply(const TUndoData& entry) {
     Taken taken;
+    if (entry.WholeText) {
+        TEditorScreenStrings::RowsText old = rows_.RefillRows(entry.Text, entry.Attribute);
+        taken.text = std::move(old.text);
+        taken.attribute = old.attribute;
+        taken.newCount = rows_.GetCount();
+        rows_.SetUpdateInfo({0, old.rows, taken.newCount, 0, true});
+        return taken;
+    }
     int oldCount = 0;
     if (entry.RowCount != 0) {
         TEditorScreenStrings::RowsText current = rows_.GetRowsText(entry.StartRow, entry.RowCount);
@@ -117,13 +147,20 @@ void TEditorUndoObj::Undo() {
         Taken taken = Reapply(*entry);
         entry->RowCount = taken.newCount;
         entry->Attribute = taken.attribute;
-        entry->Text = std::move(taken.text);
+        // The texts move rather than copy: a whole-text entry is as large as the text.
+        entry->Text = std::string();
         AddRedoData(*entry);
+        countedBytes_ += taken.text.size();
+        redoList_.Last()->Text = std::move(taken.text);
         // The entry is spent before the editors hear of the change: they see the history as
         // it now is, and an editor that fails on the notice cannot leave the turned entry
         // behind for a second undo to re-apply as if it were the edit.
         const std::pair<int, int> caret{entry->Row, entry->Col};
         undoList_.Delete(undoList_.Count() - 1);
+        // The entry below becomes the newest, which is not counted.
+        if (const TUndoData* last = undoList_.Last())
+            countedBytes_ -= last->Text.size();
+        LimitBytes();
         return caret;
     });
 }
@@ -141,8 +178,10 @@ void TEditorUndoObj::Redo() {
         undo->RowCount = taken.newCount;
         undo->Attribute = taken.attribute;
         undo->Text = std::move(taken.text);
+        undo->WholeText = entry->WholeText;
         const std::pair<int, int> caret{entry->Row, entry->Col};
-        redoList_.Delete(redoList_.Count() - 1);
+        Release(redoList_, redoList_.Count() - 1);
+        LimitBytes();
         return caret;
     });
 }

@@ -13,6 +13,7 @@ class TEditorScreenStrings;
 class TEditorUndoObj : public TObject {
 public:
     static constexpr int MinUndoListMax = 64;
+    static constexpr size_t DefaultUndoBytesMax = size_t{256} << 20;
 
     explicit TEditorUndoObj(TEditorScreenStrings& rows);
 
@@ -32,6 +33,17 @@ public:
     // Never below 64.
     void SetUndoListMax(int value);
 
+    // The bytes of text the undo and redo entries may hold together. Whole-text entries are
+    // as large as the text, so the count limit alone does not bound the memory.
+    size_t UndoBytesMax() const { return undoBytesMax_; }
+    void SetUndoBytesMax(size_t value) { undoBytesMax_ = value; }
+    // The bytes of text the undo and redo entries hold.
+    size_t HeldBytes() const;
+    // Releases the oldest undo entries, then the redo entries farthest from the text, while
+    // the history holds more than UndoBytesMax bytes of text. The next step to undo and the
+    // next to redo always stay. Run once an entry has its text.
+    void LimitBytes();
+
     const TUndoDataList& UndoList() const { return undoList_; }
     const TUndoDataList& RedoList() const { return redoList_; }
 
@@ -42,9 +54,15 @@ private:
         int newCount = 0;
     };
     Taken Reapply(const TUndoData& entry);
+    // Deletes an entry whose text is counted.
+    void Release(TUndoDataList& list, int index);
 
     TEditorScreenStrings& rows_;
     int undoListMax_ = MinUndoListMax;
+    size_t undoBytesMax_ = DefaultUndoBytesMax;
+    // The text bytes of every entry but the newest undo entry, which its recorder may still
+    // be filling; keeping the count spares summing the history on every keystroke.
+    size_t countedBytes_ = 0;
     bool redoing_ = false;
     TUndoDataList redoList_;
     TUndoDataList undoList_;

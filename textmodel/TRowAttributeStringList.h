@@ -65,6 +65,10 @@ public:
     // Marks the row's parse state not computed; its attribute and marks stay.
     void ClearRowData(int index);
 
+protected:
+    // A raLineEnd row is followed by CR LF in the text.
+    size_t BreakBytes(uint32_t word1) const override { return (word1 & 0x3) == raLineEnd ? 2 : 0; }
+
 private:
     void SetBits1(int index, int shift, uint32_t mask, uint32_t value) {
         SetWords1(index, (Words1(index) & ~(mask << shift)) | ((value & mask) << shift));

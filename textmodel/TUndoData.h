@@ -18,6 +18,9 @@ struct TUndoData {
     TRowAttribute Attribute = raNone;
     // Rows joined with CR LF after every raLineEnd row.
     std::string Text;
+    // The edit replaced every row (a whole-text write): re-applying the entry rebuilds all
+    // rows from Text.
+    bool WholeText = false;
 };
 
 } // namespace kes

@@ -68,6 +68,7 @@ void TheStringList::Put(int index, const std::string& s) {
     RowText text;
     text.Set(s);
     Item& item = At(index);
+    textLength_ = textLength_ - item.text.View().size() + s.size();
     item.text.Release();
     item.text = text;
     Changed();
@@ -139,6 +140,7 @@ void TheStringList::Insert(int index, const std::string& s) {
     items_[gapStart_] = item;
     ++gapStart_;
     ++count_;
+    textLength_ += s.size() + BreakBytes(item.word1);
     Changed();
 }
 
@@ -146,7 +148,9 @@ void TheStringList::Delete(int index) {
     Check(index);
     Changing();
     MoveGap(index);
-    ReleaseItem(items_[index + capacity_ - count_]);
+    Item& item = items_[index + capacity_ - count_];
+    textLength_ -= item.text.View().size() + BreakBytes(item.word1);
+    ReleaseItem(item);
     --count_;
     Changed();
 }
@@ -183,6 +187,7 @@ void TheStringList::ReleaseAll() {
     count_ = 0;
     capacity_ = 0;
     gapStart_ = 0;
+    textLength_ = 0;
     parserTexts_.clear();
     freeParserTexts_.clear();
 }
@@ -233,7 +238,9 @@ uint32_t TheStringList::Words1(int index) const {
 
 void TheStringList::SetWords1(int index, uint32_t word) {
     Check(index);
-    At(index).word1 = word;
+    Item& item = At(index);
+    textLength_ = textLength_ - BreakBytes(item.word1) + BreakBytes(word);
+    item.word1 = word;
 }
 
 uint32_t TheStringList::Words2(int index) const {

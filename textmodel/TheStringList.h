@@ -19,6 +19,9 @@ namespace kes {
 // old and the new spot, not every row behind it. Capacity() is the number of slots
 // allocated (rows plus gap). A row is 32 bytes; texts of up to 15 bytes are kept inside it,
 // longer ones in a block of exactly their size. Parser texts are rare and live in a pool.
+//
+// The list keeps the length of the text its rows make, current through every change of a
+// row's text or first packed word, so that reading it costs nothing on a long text.
 class TheStringList : public TStrings {
 public:
     TheStringList() = default;
@@ -41,6 +44,8 @@ public:
 
     // The text of a row without copying it; valid until the row changes.
     std::string_view View(int index) const;
+    // The bytes of every row's text plus the BreakBytes of every row.
+    size_t TextLength() const { return textLength_; }
 
     std::string ParserTexts(int index) const;
     void SetParserTexts(int index, std::string_view text);
@@ -58,6 +63,9 @@ protected:
     void SetUpdateState(bool updating) override;
     virtual void Changed();
     virtual void Changing();
+    // The bytes a row with this first packed word adds after its text when the rows are
+    // joined into one text (its line break); a plain list joins rows with nothing.
+    virtual size_t BreakBytes(uint32_t) const { return 0; }
 
 private:
     // A row's text: inline up to 15 bytes, else a pointer and a length. Trivially
@@ -98,6 +106,7 @@ private:
     int capacity_ = 0;
     int gapStart_ = 0; // the gap covers slots gapStart_ .. gapStart_ + capacity_ - count_ - 1
     int updateCount_ = 0;
+    size_t textLength_ = 0;
     std::vector<std::string> parserTexts_;
     std::vector<uint32_t> freeParserTexts_;
 };

@@ -11,9 +11,14 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
+#include <string>
 
 #include <utility>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -605,6 +610,33 @@ TEST(TEditorCoreTest, AFailingHandlerLeavesTheCaretWorking) {
     editor->SetRowCol(5, 3);
     EXPECT_EQ(editor->SystemCaret().Rect().topLeft(),
               QPoint(editor->ColLeft(3), editor->RowTop(5)));
+}
+
+// A file loaded over the text is the file's text: not modified. Undoing the load brings the
+// typed text back, which differs from every file again.
+TEST(TEditorCoreTest, AReplacementFromAFileIsUnmodifiedAndItsUndoModified) {
+    auto editor = MakeShownEditor(400, 200, "typed\r\npost");
+    editor->ScreenStrings().UpdateRows(1, 1, "posted");
+    editor->SetRowCol(1, 4);
+    ASSERT_TRUE(editor->Modified());
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("kes-core-load-" + std::to_string(::getpid())))
+            .string();
+    std::ofstream(path, std::ios::binary) << "loaded\nfile";
+    editor->Lines()->ReplaceFromFile(path);
+    std::filesystem::remove(path);
+    EXPECT_EQ(editor->Lines()->GetTextStr(), "loaded\r\nfile");
+    EXPECT_FALSE(editor->Modified());
+    EXPECT_EQ(editor->Row(), 0);
+    editor->Undo();
+    EXPECT_EQ(editor->Lines()->GetTextStr(), "typed\r\nposted");
+    EXPECT_TRUE(editor->Modified());
+    EXPECT_EQ(editor->Row(), 1);
+    EXPECT_EQ(editor->Col(), 4);
+    editor->SetModified(false);
+    editor->Lines()->ReplaceText("pasted");
+    EXPECT_TRUE(editor->Modified()) << "a text from elsewhere is an edit like any other";
+    EXPECT_TRUE(editor->CanUndo());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "fountain/TFountainParser.h"
 #include "textmodel/TCharAttributes.h"
 #include "textmodel/TEditorScreenStrings.h"
+#include "textmodel/TEditorUndoObj.h"
 #include "textmodel/TEditorWrapOption.h"
 #include "textmodel/TLinesView.h"
 
@@ -175,6 +176,15 @@ inline std::vector<std::string> Dump(const TEditorStringList& rows) {
         out.push_back(std::string(rows.View(i)) + names[rows.RowAttributes(i)]);
     }
     return out;
+}
+
+// The bytes of text the undo and redo entries hold, summed entry by entry.
+inline size_t HistoryBytes(const TEditorUndoObj& undo) {
+    size_t bytes = 0;
+    for (const TUndoDataList* list : {&undo.UndoList(), &undo.RedoList()})
+        for (int i = 0; i < list->Count(); ++i)
+            bytes += list->Items(i)->Text.size();
+    return bytes;
 }
 
 inline std::string Letters(int n, char from = 'a') {

@@ -32,10 +32,20 @@ public:
 
     // The row invariants: only the last row may be raTextEnd; a continued row has a row after
     // it; no row holds CR or LF; with wrap on no row is wider than WrapByte + 3 columns; every
-    // computed parse state is the one a parse from row 0 gives.
+    // computed parse state is the one a parse from row 0 gives; the kept text length is the
+    // length of the text, and the bytes the history counts are the bytes it holds.
     ::testing::AssertionResult Rows() const {
         TEditorScreenStrings& rows = view_.Rows();
         const int count = rows.GetCount();
+        const size_t length = rows.GetRowsText(0, count).text.size();
+        if (rows.TextLength() != length)
+            return ::testing::AssertionFailure()
+                   << "text length " << rows.TextLength() << " kept, " << length << " in the rows";
+        const TEditorUndoObj& undo = rows.UndoObj();
+        const size_t held = test::HistoryBytes(undo);
+        if (undo.HeldBytes() != held)
+            return ::testing::AssertionFailure()
+                   << "the history counts " << undo.HeldBytes() << " bytes and holds " << held;
         const TCharAttributes rule = view_.Rule();
         const int widest = rows.WrapOption().WrapByte() + 3;
         auto parser = fountain_.CreateParser();
@@ -106,10 +116,10 @@ void RandomWrapOptions(std::mt19937& random, TEditorWrapOption& option) {
     option.Assign(&next);
 }
 
-// Random edits with undo and redo interleaved, on random texts with random wrap settings.
-// After every step the row invariants hold and the text is what the edit made of it; at the
-// end of every episode undoing everything gives back the text it started from, and redoing
-// everything the text it ended with.
+// Random edits and whole-text replacements with undo and redo interleaved, on random texts
+// with word wrap switched now and then. After every step the row invariants hold and the text
+// is what the step made of it; at the end of every episode undoing everything gives back the
+// text the history starts from, and redoing everything the text it ended with.
 TEST(TEditorScreenStringsRandom, EditsUndoAndRedoKeepTheRowsSound) {
     const unsigned seed = 20261208;
     std::mt19937 random(seed);
@@ -131,7 +141,7 @@ TEST(TEditorScreenStringsRandom, EditsUndoAndRedoKeepTheRowsSound) {
         rows.Clear();
         rows.UpdateRows(0, 0, RandomText(random, 30));
         rows.UndoObj().Clear();
-        const std::string start = rows.GetRowsText(0, rows.GetCount()).text;
+        std::string start = rows.GetRowsText(0, rows.GetCount()).text;
         // The texts before every edit that can be undone, and after every one that can be
         // redone.
         std::vector<std::string> past;
@@ -139,8 +149,27 @@ TEST(TEditorScreenStringsRandom, EditsUndoAndRedoKeepTheRowsSound) {
         for (int step = 0; step < steps; ++step) {
             const int count = rows.GetCount();
             const std::string before = rows.GetRowsText(0, count).text;
-            int action = std::uniform_int_distribution<int>(0, 9)(random);
-            if (action == 0) {
+            int action = std::uniform_int_distribution<int>(0, 39)(random);
+            if (action == 38 || action == 39) {
+                // A whole-text replacement is one step of the history unless it replaced an
+                // empty text; switching word wrap ends the history.
+                std::string text = RandomText(random, 12);
+                const bool recorded = action == 38 && rows.TextLength() > 0;
+                if (action == 38)
+                    rows.ReplaceText(text);
+                else
+                    rows.SetWordWrap(!rows.WordWrap());
+                const std::string after = rows.GetRowsText(0, rows.GetCount()).text;
+                ASSERT_EQ(after, action == 38 ? Normalized(text) : before) << "at step " << step;
+                ASSERT_EQ(rows.UndoObj().CanUndo(), recorded);
+                future.clear();
+                if (recorded) {
+                    past.push_back(before);
+                } else {
+                    past.clear();
+                    start = after;
+                }
+            } else if (action % 10 == 0) {
                 ASSERT_EQ(rows.UndoObj().CanUndo(), !past.empty());
                 rows.Undo();
                 if (!past.empty()) {
@@ -149,7 +178,7 @@ TEST(TEditorScreenStringsRandom, EditsUndoAndRedoKeepTheRowsSound) {
                     past.pop_back();
                     future.push_back(before);
                 }
-            } else if (action == 1) {
+            } else if (action % 10 == 1) {
                 ASSERT_EQ(rows.UndoObj().CanRedo(), !future.empty());
                 rows.Redo();
                 if (!future.empty()) {
@@ -199,7 +228,7 @@ TEST(TEditorScreenStringsRandom, EditsUndoAndRedoKeepTheRowsSound) {
         ASSERT_EQ(rows.GetRowsText(0, rows.GetCount()).text, end);
         ASSERT_TRUE(checker.Rows());
     }
-    EXPECT_GE(edits, 75000);
+    EXPECT_GE(edits, 70000);
     EXPECT_GE(episodes * steps, 100000);
 }
 

@@ -241,5 +241,172 @@ TEST(TEditorStrings, UpdatesNestAndEndWithOneRepaint) {
     EXPECT_EQ(f.view.hidden, 0);
 }
 
+TEST(TEditorStrings, ReplaceTextIsOneUndoStepThatBringsTheTextAndCaretBack) {
+    Fixture f;
+    f.Rows().SetWordWrap(true);
+    f.lines.SetTextStr("first\r\n" + Letters(200) + "\nlast");
+    f.lines.Add("typed");
+    const std::string old = f.lines.GetTextStr();
+    const Rows oldRows = Dump(f.Rows());
+    f.view.SetRow(2);
+    f.view.SetCol(3);
+    f.view.changes = 0;
+    f.lines.ReplaceText("new\rtext\r\n" + Letters(90));
+    EXPECT_EQ(f.lines.GetTextStr(), "new\r\ntext\r\n" + Letters(90));
+    EXPECT_EQ(f.lines.TextLength(), f.lines.GetTextStr().size());
+    EXPECT_EQ(f.Rows().GetCount(), 4) << "the new text is wrapped like any other";
+    EXPECT_EQ(f.view.changes, 1);
+    EXPECT_TRUE(f.view.lastInfo.Valid) << "an edit: the editors mark the text modified";
+    EXPECT_FALSE(f.view.lastInfo.Loaded);
+    EXPECT_EQ(f.view.row, 0);
+    EXPECT_EQ(f.view.col, 0);
+    EXPECT_EQ(f.view.hidden, 0);
+    EXPECT_EQ(f.Rows().UndoObj().UndoList().Count(), 2) << "the typing before stays undoable";
+
+    f.Rows().Undo();
+    EXPECT_EQ(f.lines.GetTextStr(), old);
+    EXPECT_EQ(Dump(f.Rows()), oldRows);
+    EXPECT_EQ(f.view.row, 2);
+    EXPECT_EQ(f.view.col, 3);
+    EXPECT_EQ(f.lines.TextLength(), old.size());
+    f.Rows().Redo();
+    EXPECT_EQ(f.lines.GetTextStr(), "new\r\ntext\r\n" + Letters(90));
+    EXPECT_EQ(f.view.row, 0);
+    f.Rows().Undo();
+    f.Rows().Undo();
+    EXPECT_EQ(f.lines.GetTextStr(), "first\r\n" + Letters(200) + "\r\nlast");
+    EXPECT_FALSE(f.Rows().UndoObj().CanUndo());
+}
+
+TEST(TEditorStrings, UndoingAReplacementRestoresTheLastRowsAsTheyWere) {
+    Fixture f;
+    TEditorScreenStrings& rows = f.Rows();
+    // An empty raTextEnd row after the final line break, which the text alone does not show.
+    rows.Add("a");
+    rows.SetRowAttributes(rows.Add(""), raTextEnd);
+    for (const char* text : {"x", "", "y\r\n"}) {
+        SCOPED_TRACE(::testing::PrintToString(text));
+        f.lines.ReplaceText(text);
+        rows.Undo();
+        EXPECT_EQ(Dump(rows), (Rows{"a|L", "|T"}));
+        rows.Redo();
+        EXPECT_EQ(f.lines.GetTextStr(), text);
+        rows.Undo();
+    }
+    f.lines.ReplaceText("b\r\n");
+    f.lines.ReplaceText("");
+    EXPECT_EQ(rows.GetCount(), 0);
+    rows.Undo();
+    EXPECT_EQ(Dump(rows), (Rows{"b|L"}));
+}
+
+TEST(TEditorStrings, ReplacingAnEmptyTextRecordsNothing) {
+    Fixture f;
+    f.lines.ReplaceText("first");
+    EXPECT_FALSE(f.Rows().UndoObj().CanUndo());
+    f.lines.Delete(0);
+    ASSERT_EQ(f.lines.TextLength(), 0u);
+    ASSERT_TRUE(f.Rows().UndoObj().CanUndo());
+    f.lines.ReplaceText("second\0hidden");
+    EXPECT_EQ(f.lines.GetTextStr(), "second") << "a NUL ends the text as in SetTextStr";
+    EXPECT_FALSE(f.Rows().UndoObj().CanUndo())
+        << "the entries before would name rows that are gone";
+    EXPECT_FALSE(f.Rows().UndoObj().CanRedo());
+}
+
+TEST(TEditorStrings, ReplaceFromFileLoadsAsTheLoaderAndLeavesTheTextUnmodified) {
+    Fixture f;
+    Fixture loaded;
+    TempFile file("a\rb\nc\r\nd\x1A"
+                  "after");
+    loaded.lines.LoadFromFile(file.Path());
+    f.lines.SetTextStr("old\r\ntext");
+    f.view.SetRow(1);
+    f.view.SetCol(2);
+    const int relayouts = f.view.relayouts;
+    f.lines.ReplaceFromFile(file.Path());
+    EXPECT_EQ(Dump(f.Rows()), Dump(loaded.Rows()));
+    EXPECT_EQ(f.lines.GetTextStr(), "a\r\nb\r\nc\r\nd");
+    EXPECT_TRUE(f.view.lastInfo.Valid);
+    EXPECT_TRUE(f.view.lastInfo.Loaded) << "the text is the file's";
+    EXPECT_GT(f.view.relayouts, relayouts);
+    f.Rows().Undo();
+    EXPECT_EQ(f.lines.GetTextStr(), "old\r\ntext");
+    EXPECT_EQ(f.view.row, 1);
+    EXPECT_EQ(f.view.col, 2);
+    EXPECT_TRUE(f.view.lastInfo.Valid);
+    EXPECT_FALSE(f.view.lastInfo.Loaded) << "the text differs from the file again";
+    f.Rows().Redo();
+    EXPECT_EQ(f.lines.GetTextStr(), "a\r\nb\r\nc\r\nd");
+}
+
+TEST(TEditorStrings, AFailedReplaceFromFileChangesAndRecordsNothing) {
+    Fixture f;
+    f.lines.SetTextStr("keep\r\nme");
+    f.lines.Add("typed");
+    f.view.SetRow(1);
+    f.view.SetCol(1);
+    f.view.changes = 0;
+    std::string binary = Letters(10000);
+    binary[9000] = '\0';
+    TempFile file(binary);
+    const std::string missing =
+        (std::filesystem::temp_directory_path() / "kes-no-such-file").string();
+    for (const std::string& path : {file.Path(), missing}) {
+        EXPECT_THROW(f.lines.ReplaceFromFile(path), EFileError);
+        EXPECT_EQ(f.lines.GetTextStr(), "keep\r\nme\r\ntyped");
+        EXPECT_EQ(f.Rows().UndoObj().UndoList().Count(), 1);
+        EXPECT_EQ(f.view.row, 1);
+        EXPECT_EQ(f.view.col, 1);
+        EXPECT_EQ(f.view.changes, 0);
+        EXPECT_EQ(f.view.hidden, 0);
+    }
+}
+
+// The history keeps at most the cap's bytes of text, except the next steps to undo and to
+// redo, which always stay however large they are.
+TEST(TEditorStrings, TheHistoryHoldsNoMoreTextThanItsCap) {
+    Fixture f;
+    TEditorUndoObj& undo = f.Rows().UndoObj();
+    undo.SetUndoBytesMax(100);
+    auto held = [&undo] { return test::HistoryBytes(undo); };
+    f.lines.SetTextStr(std::string(40, '0'));
+    for (char c = '1'; c <= '5'; ++c)
+        f.lines.ReplaceText(std::string(40, c));
+    EXPECT_EQ(undo.UndoList().Count(), 2);
+    EXPECT_EQ(undo.HeldBytes(), held());
+    EXPECT_LE(held(), 100u);
+    f.Rows().Undo();
+    f.Rows().Undo();
+    EXPECT_EQ(f.lines.GetTextStr(), std::string(40, '3')) << "the newest steps are the ones kept";
+    EXPECT_FALSE(undo.CanUndo());
+    EXPECT_EQ(undo.RedoList().Count(), 2);
+
+    f.lines.ReplaceText(std::string(500, 'L'));
+    f.lines.ReplaceText("small");
+    EXPECT_EQ(undo.UndoList().Count(), 1) << "a step beyond the cap stays while it is the newest";
+    f.lines.ReplaceText("tiny");
+    EXPECT_EQ(undo.UndoList().Count(), 1) << "and goes with the next";
+    f.lines.ReplaceText("p");
+    f.lines.ReplaceText("q");
+    f.lines.ReplaceText(std::string(300, 'y'));
+    EXPECT_EQ(undo.UndoList().Count(), 4);
+    f.Rows().Undo();
+    EXPECT_EQ(undo.UndoList().Count(), 1) << "the next step to undo stays";
+    EXPECT_EQ(undo.RedoList().Count(), 1) << "and the next step to redo";
+    EXPECT_EQ(undo.HeldBytes(), held());
+    f.Rows().Redo();
+    EXPECT_EQ(f.lines.GetTextStr(), std::string(300, 'y'));
+    f.Rows().Undo();
+    f.Rows().Undo();
+    EXPECT_EQ(f.lines.GetTextStr(), "p");
+    EXPECT_FALSE(undo.CanUndo());
+    // Typing is held to the same cap.
+    for (int i = 0; i < 30; ++i)
+        f.lines.Put(0, Letters(20 + i));
+    EXPECT_LE(held(), 100u);
+    EXPECT_GE(undo.UndoList().Count(), 2);
+}
+
 } // namespace
 } // namespace kes

@@ -26,6 +26,7 @@ TEST(TEditorUndoObj, TheHistoryKeepsAtLeast64Entries) {
     for (int i = 0; i < 65; ++i)
         rows.UpdateRows(0, 0, "x");
     EXPECT_EQ(undo.UndoList().Count(), 64);
+    EXPECT_EQ(undo.HeldBytes(), test::HistoryBytes(undo)) << "the trimmed entry left the count";
     undo.SetUndoListMax(10);
     EXPECT_EQ(undo.UndoListMax(), 64);
     undo.SetUndoListMax(100);

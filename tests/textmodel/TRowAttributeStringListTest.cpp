@@ -199,12 +199,20 @@ TEST(TRowAttributeData, StartStatesOfTextsAndSingleRows) {
 }
 
 // Random edits against a plain vector: the gap must never lose, duplicate or reorder rows
-// or their fields, whatever the order of inserts and deletes around the list.
+// or their fields, whatever the order of inserts and deletes around the list, and the kept
+// text length is at every step the rows' bytes plus CR LF after every raLineEnd row.
 TEST(TheStringList, RandomEditsMatchAPlainVector) {
     struct Row {
         std::string text;
         std::string parserText;
         int32_t tag;
+        TRowAttribute attribute = raLineEnd;
+    };
+    auto lengthOf = [](const std::vector<Row>& rows) {
+        size_t length = 0;
+        for (const Row& row : rows)
+            length += row.text.size() + (row.attribute == raLineEnd ? 2 : 0);
+        return length;
     };
     for (unsigned seed : {1u, 2u, 3u, 4u}) {
         SCOPED_TRACE("seed " + std::to_string(seed));
@@ -244,8 +252,16 @@ TEST(TheStringList, RandomEditsMatchAPlainVector) {
                 std::string text(random() % 30, 'Z');
                 list.Put(i, text);
                 model[static_cast<size_t>(i)].text = text;
+                // The attribute changes through its setter or the whole packed word.
+                auto attribute = static_cast<TRowAttribute>(random() % 4);
+                if (random() % 2 == 0)
+                    list.SetRowAttributes(i, attribute);
+                else
+                    list.SetWords1(i, (list.Words1(i) & ~0x3u) | attribute);
+                model[static_cast<size_t>(i)].attribute = attribute;
             }
             ASSERT_LE(list.Count(), list.Capacity());
+            ASSERT_EQ(list.TextLength(), lengthOf(model)) << "step " << step << ", op " << op;
         }
         ASSERT_EQ(list.Count(), static_cast<int>(model.size()));
         for (int i = 0; i < list.Count(); ++i) {
@@ -254,6 +270,8 @@ TEST(TheStringList, RandomEditsMatchAPlainVector) {
             ASSERT_EQ(list.ParserTexts(i), row.parserText) << "row " << i;
             ASSERT_EQ(list.Tags(i), row.tag) << "row " << i;
         }
+        list.Clear();
+        EXPECT_EQ(list.TextLength(), 0u);
     }
 }
 
