@@ -537,7 +537,7 @@ void TKestrelpadMainForm::ClipboardChanged() {
 }
 
 size_t TKestrelpadMainForm::TextLength() const {
-    return editor_->Lines()->GetTextStr().size();
+    return editor_->Lines()->TextLength();
 }
 
 std::string TKestrelpadMainForm::Text() const {

@@ -40,8 +40,13 @@ void WriteTextFile(const QString& fileName, const std::string& text) {
 
 } // namespace
 
+// One Ctrl+Z brings a replaced text back: a slip from Ctrl+1 to Ctrl+Shift+1, or from Ctrl+V
+// to Ctrl+Shift+V, must not throw an hour's post away. The text counts as modified as it did
+// before, as a whole-text write leaves it.
 void TKestrelpadMainForm::ReplaceText(const std::string& text) {
-    editor_->Lines()->SetTextStr(text);
+    const bool modified = editor_->Modified();
+    editor_->Lines()->ReplaceText(text);
+    editor_->SetModified(modified);
     EditorChange(editor_);
 }
 
@@ -70,7 +75,7 @@ void TKestrelpadMainForm::SaveToFile(const QString& fileName) {
 }
 
 void TKestrelpadMainForm::LoadFromFile(const QString& fileName) {
-    editor_->Lines()->LoadFromFile(LocalName(fileName));
+    editor_->Lines()->ReplaceFromFile(LocalName(fileName));
     EditorChange(editor_);
 }
 
