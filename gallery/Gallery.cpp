@@ -18,7 +18,10 @@
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTextCharFormat>
 #include <QToolBar>
@@ -58,6 +61,47 @@ struct Scene {
 
 void SetText(TEditor& editor, const char* utf8) {
     editor.Lines()->SetTextStr(Cp932(QString::fromUtf8(utf8)));
+}
+
+// Pop-up windows a scene opened over the main window (menus, boxes): drawn into its picture at
+// their places on the screen, then closed.
+std::vector<QWidget*>& Overlays() {
+    static std::vector<QWidget*> overlays;
+    return overlays;
+}
+
+void Overlay(TKestrelpadMainForm& form, QWidget* popup, QPoint at) {
+    if (auto* menu = qobject_cast<QMenu*>(popup))
+        menu->popup(form.mapToGlobal(at));
+    else {
+        popup->move(form.mapToGlobal(at));
+        popup->show();
+    }
+    Overlays().push_back(popup);
+}
+
+// Draft files in slots 1 and 3, so the load menu has two commands to offer.
+void ShowSlotMenu(TKestrelpadMainForm& form) {
+    SetText(*form.Editor(), PostText);
+    form.EditorChange(form.Editor());
+    for (int slot : {1, 3}) {
+        QFile file(form.Paths().DraftFile(slot));
+        if (file.open(QIODevice::WriteOnly))
+            file.write("draft");
+    }
+    form.ApplicationEventsIdle();
+    Overlay(form, form.TempLoadMenu(), QPoint(120, 90));
+}
+
+void ShowQuestion(TKestrelpadMainForm& form) {
+    SetText(*form.Editor(), PostText);
+    form.EditorChange(form.Editor());
+    auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Kestrelpad"),
+                                QString::fromUtf8("文章があります。削除してもいいですか？"),
+                                QMessageBox::Yes | QMessageBox::No, &form);
+    box->setDefaultButton(QMessageBox::No);
+    box->adjustSize();
+    Overlay(form, box, QPoint(180, 140));
 }
 
 // The window with a settings file of that text (ASCII), as if it had started with it.
@@ -116,6 +160,9 @@ const char* const FindText = "post と posting と post-it と repost、post。\
 
 std::vector<Scene> Scenes() {
     return {
+        {"main-window-empty", [](TKestrelpadMainForm& form) { form.ApplicationEventsIdle(); }},
+        {"main-window-slot-menu", ShowSlotMenu},
+        {"main-window-question", ShowQuestion},
         {"post-mail-colours",
          [](TKestrelpadMainForm& form) {
              UseSettings(form, "[Fountain]\r\nQuoteMarkup=1\r\n");
@@ -297,7 +344,17 @@ std::unique_ptr<QWidget> IconSheet() {
 
 bool Save(QWidget& widget, const QDir& out, const char* name) {
     QString path = out.filePath(QString::fromLatin1(name) + ".png");
-    if (!widget.grab().save(path)) {
+    QPixmap picture = widget.grab();
+    if (!Overlays().empty()) {
+        QPainter painter(&picture);
+        for (QWidget* popup : Overlays()) {
+            painter.drawPixmap(widget.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))),
+                               popup->grab());
+            popup->hide();
+        }
+        Overlays().clear();
+    }
+    if (!picture.save(path)) {
         std::fprintf(stderr, "kespad-gallery: cannot write %s\n", qPrintable(path));
         return false;
     }
