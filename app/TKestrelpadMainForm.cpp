@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -206,6 +207,8 @@ void TKestrelpadMainForm::ConfigureEditor() {
 // ---- menus and bars
 
 void TKestrelpadMainForm::BuildMenus() {
+    for (QAction* action : actions_.All())
+        action->setIcon(TToolIcons::Icon(action->objectName()));
     const auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
         for (const char* name : names) {
             if (*name == '-')
@@ -228,6 +231,7 @@ void TKestrelpadMainForm::BuildMenus() {
         QAction* action = Action(QString::fromLatin1(name));
         QMenu* sub = file->addMenu(action->text());
         sub->menuAction()->setStatusTip(action->statusTip());
+        sub->menuAction()->setIcon(action->icon());
         sub->menuAction()->setObjectName(action->objectName() + QStringLiteral("Item"));
         sub->addActions(slotMenu->actions());
     }
@@ -310,8 +314,6 @@ void TKestrelpadMainForm::Execute(const std::function<void()>& command) {
 }
 
 void TKestrelpadMainForm::ConnectActions() {
-    for (QAction* action : actions_.All())
-        action->setIcon(TToolIcons::Icon(action->objectName()));
     const auto on = [this](const char* name, std::function<void()> command) {
         connect(Action(QString::fromLatin1(name)), &QAction::triggered, this,
                 [this, command] { Execute(command); });
@@ -457,8 +459,11 @@ void TKestrelpadMainForm::showEvent(QShowEvent* event) {
     if (!boundsPending_)
         return;
     const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.isEmpty() && event)
-        return; // the window manager has not framed the window yet
+    if (frame.isEmpty() && event) {
+        // The window manager frames the window a moment after it is mapped.
+        QTimer::singleShot(200, this, [this] { showEvent(nullptr); });
+        return;
+    }
     boundsPending_ = false;
     const TRect& b = pendingBounds_;
     resize(QSize(b.Width(), b.Height()) - frame);
