@@ -77,10 +77,18 @@ void TRecoveryStore::GatherSlice() {
 
 void TRecoveryStore::StartWrite() {
     writing_ = {&editor_->ScreenStrings(), snapshot_.Version()};
+    workerDone_ = false;
     worker_ = std::thread([this, pieces = snapshot_.TakePieces()] {
         workerFailure_ = recoveryFile_.Write(pieces);
-        QMetaObject::invokeMethod(this, &TRecoveryStore::Collect, Qt::QueuedConnection);
+        workerDone_ = true;
+        QMetaObject::invokeMethod(this, &TRecoveryStore::WorkerDone, Qt::QueuedConnection);
     });
+}
+
+void TRecoveryStore::WorkerDone() {
+    // The notice of a write that WriteNow collected already must not wait for a later one.
+    if (workerDone_)
+        Collect();
 }
 
 void TRecoveryStore::Collect() {
@@ -112,7 +120,7 @@ bool TRecoveryStore::WriteNow() {
     delay_.stop();
     slice_.stop();
     if (UpToDate())
-        return !failing_;
+        return true;
     TTextSnapshot whole;
     whole.Gather(editor_->ScreenStrings(), std::numeric_limits<size_t>::max());
     return Conclude(recoveryFile_.Write(whole.TakePieces()), Current());

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -78,6 +79,7 @@ private:
     void StartGathering();
     void GatherSlice();
     void StartWrite();
+    void WorkerDone();
     // Ends a running write: waits for the worker and reports its result.
     void Collect();
     bool Conclude(const QString& failure, TextVersion wrote);
@@ -98,6 +100,7 @@ private:
     std::thread worker_;
     // Set by the worker, read after joining it.
     QString workerFailure_;
+    std::atomic<bool> workerDone_ = false;
     TextVersion writing_;
     TextVersion written_;
     bool hasWritten_ = false;
