@@ -254,12 +254,11 @@ TEditorScreenStrings::RowsText TEditorScreenStrings::GetRowsText(int row, int co
         return result;
     size_t length = 0;
     for (int i = row; i < row + count; ++i)
-        length += View(i).size() + (RowAttributes(i) == raLineEnd ? 2 : 0);
+        length += View(i).size() + RowEnding(RowAttributes(i)).size();
     result.text.reserve(length);
     for (int i = row; i < row + count; ++i) {
         result.text += View(i);
-        if (RowAttributes(i) == raLineEnd)
-            result.text += "\r\n";
+        result.text += RowEnding(RowAttributes(i));
     }
     result.rows = count;
     result.attribute = RowAttributes(row + count - 1);
@@ -380,8 +379,7 @@ void TEditorScreenStrings::UpdateRows(int row, int count, std::string_view text)
         auto appendRows = [&](int from, int to) {
             for (int i = from; i <= to; ++i) {
                 newText += View(i);
-                if (RowAttributes(i) == raLineEnd)
-                    newText += "\r\n";
+                newText += RowEnding(RowAttributes(i));
             }
         };
         appendRows(top, row - 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace kes {
 
@@ -12,5 +13,10 @@ enum TRowAttribute : uint8_t {
     raTextEnd = 2,   // the last row of the text, with no line break after it
     raNone = 3,      // no row: an empty or out-of-range span, or an empty undo record
 };
+
+// What follows a row's text when rows are joined back into text.
+constexpr std::string_view RowEnding(TRowAttribute attribute) {
+    return attribute == raLineEnd ? std::string_view("\r\n") : std::string_view();
+}
 
 } // namespace kes
