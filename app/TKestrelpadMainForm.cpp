@@ -3,6 +3,7 @@
 #include "app/SettingsKeys.h"
 #include "app/THelpWindow.h"
 #include "app/TMemIniFileEx.h"
+#include "app/TRecoveryStore.h"
 #include "app/TStatusPanels.h"
 #include "app/TToolIcons.h"
 #include "editorex/TEditorExBase.h"
@@ -223,8 +224,8 @@ void TKestrelpadMainForm::BuildMenus() {
     add(tempLoadMenu_, {"LoadFile1", "LoadFile2", "LoadFile3", "LoadFile4", "LoadFile5"});
 
     QMenu* file = menuBar()->addMenu(U("ファイル(&F)"));
-    add(file,
-        {"ClearEditor", "SaveFile", "LoadFile", "-", "CopyToclipboard", "PasteFromClipboard", "-"});
+    add(file, {"ClearEditor", "SaveFile", "LoadFile", "RestoreRecovery", "DiscardRecovery", "-",
+               "CopyToclipboard", "PasteFromClipboard", "-"});
     // The two slot commands carry their slot menus as sub-menus.
     for (auto [name, slotMenu] :
          {std::pair{"DDTempSaveMenu", tempSaveMenu_}, std::pair{"DDTempLoadMenu", tempLoadMenu_}}) {
@@ -350,6 +351,8 @@ void TKestrelpadMainForm::ConnectActions() {
     on("PasteClipboardBlockquote", [this] { PasteClipboardBlockquoteExecute(); });
     on("SetQuoteCode", [this] { SetQuoteCodeExecute(); });
     on("GotoBBS", [this] { GotoBBSExecute(); });
+    on("RestoreRecovery", [this] { RestoreRecoveryExecute(); });
+    on("DiscardRecovery", [this] { DiscardRecoveryExecute(); });
     on("HelpContents", [this] { HelpContentsExecute(); });
     on("About", [this] { AboutExecute(); });
 }
@@ -366,20 +369,24 @@ void TKestrelpadMainForm::FormCreate() {
     ApplySettings();
     if (startFile_.isEmpty()) {
         Execute([this] { ClearEditorExecute(); });
-        return;
+    } else {
+        // A file named at the start takes the clipboard text's place; one that cannot be read
+        // leaves the editor empty.
+        Execute([this] {
+            ReplaceText({});
+            LoadFromFile(startFile_);
+        });
     }
-    // A file named at the start takes the clipboard text's place; one that cannot be read
-    // leaves the editor empty.
-    Execute([this] {
-        ReplaceText({});
-        LoadFromFile(startFile_);
-    });
+    StartRecovery();
 }
 
 void TKestrelpadMainForm::FormDestroy() {
     if (destroyed_)
         return;
     destroyed_ = true;
+    // The text is kept, not thrown away: the next start offers it.
+    if (recovery_)
+        recovery_->WriteNow();
     TMemIniFileEx ini(paths_.SettingsFile());
     ini.WriteRect(setting::Window, setting::Size, OuterBounds());
     ini.WriteStrings(setting::Sentence, *phrases_, false);
@@ -535,6 +542,8 @@ void TKestrelpadMainForm::ApplicationEventsIdle() {
     Action("AllSelect")->setEnabled(Action("ClearEditor")->isEnabled());
     Action("GotoBBS")->setEnabled(!urlList_->currentText().isEmpty());
     Action("BoxSelection")->setChecked(editor_->SelectionMode() == smBox);
+    Action("RestoreRecovery")->setEnabled(!offeredRecovery_.isEmpty());
+    Action("DiscardRecovery")->setEnabled(!offeredRecovery_.isEmpty());
 }
 
 void TKestrelpadMainForm::ClipboardChanged() {
@@ -550,6 +559,8 @@ std::string TKestrelpadMainForm::Text() const {
 }
 
 void TKestrelpadMainForm::EditorChange(TObject*) {
+    if (recovery_)
+        recovery_->TextChanged();
     statusPanels_->SetText(1, QString::asprintf("%4zu", TextLength()) + U("文字"));
     EditorCaretMoved(editor_);
 }

@@ -24,6 +24,7 @@ namespace kes {
 
 class TEditorExBase;
 class THelpWindow;
+class TRecoveryStore;
 class TMailFountain;
 class TObject;
 class TStatusPanels;
@@ -67,6 +68,8 @@ public:
     const TAppSettings& Settings() const { return settings_; }
     TStringList& Phrases() const { return *phrases_; }
     THelpWindow* HelpWindow() const { return helpWindow_; }
+    TRecoveryStore* Recovery() const { return recovery_.get(); }
+    const QString& OfferedRecovery() const { return offeredRecovery_; }
 
     // Reads the settings file anew and applies everything but the bounds and the phrases: the
     // editor font, quote mark, input-method flag, word wrap, the mail fountain's colours and
@@ -120,6 +123,11 @@ private:
     void SetQuoteCodeExecute();
     void HelpContentsExecute();
     void AboutExecute();
+    // The recovery file: this run's own from now on, and the offer of an earlier run's text.
+    void StartRecovery();
+    void OfferRecovery();
+    void RestoreRecoveryExecute();
+    void DiscardRecoveryExecute();
     void EditorDropFiles(TObject* sender, const std::vector<std::string>& files,
                          Qt::KeyboardModifiers keyState, TPoint point);
     void EditorAboveURL(TObject* sender, char token, Qt::KeyboardModifiers shift,
@@ -146,6 +154,9 @@ private:
     QMenu* tempLoadMenu_ = nullptr;
     QMenu* editorDefaultPopup_ = nullptr;
     THelpWindow* helpWindow_ = nullptr; // made when first asked for
+    std::unique_ptr<TRecoveryStore> recovery_;
+    // The earlier run's recovery file the File menu offers; empty when there is none.
+    QString offeredRecovery_;
     // Whether the clipboard holds text, followed from its change signal: asking its owner on
     // every idle moment would be a round trip to another program.
     bool clipboardHasText_ = false;

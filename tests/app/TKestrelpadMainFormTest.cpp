@@ -83,9 +83,11 @@ TEST(TKestrelpadMainForm, MenusAndBarsHoldTheCommandsInTheirOrder) {
     const QList<QAction*> menus = form.menuBar()->actions();
     ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ファイル(&F)"));
-    EXPECT_EQ(ItemNames(menus[0]->menu()->actions()),
-              Split("ClearEditor SaveFile LoadFile - CopyToclipboard PasteFromClipboard - "
-                    "DDTempSaveMenuItem DDTempLoadMenuItem - AppExit"));
+    EXPECT_EQ(
+        ItemNames(menus[0]->menu()->actions()),
+        Split("ClearEditor SaveFile LoadFile RestoreRecovery DiscardRecovery - CopyToclipboard "
+              "PasteFromClipboard - "
+              "DDTempSaveMenuItem DDTempLoadMenuItem - AppExit"));
     EXPECT_EQ(ItemNames(menus[1]->menu()->actions()),
               Split("Undo Redo - CutClipboard CopyClipboard PasteClipboard "
                     "PasteClipboardBlockquote DeleteSelected AllSelect BoxSelection - InsertFS "
@@ -97,7 +99,7 @@ TEST(TKestrelpadMainForm, MenusAndBarsHoldTheCommandsInTheirOrder) {
                     "PasteClipboardBlockquote DeleteSelected AllSelect - InsertFS "
                     "InsertDateTime SetQuoteCode"));
     EXPECT_EQ(form.Editor()->PopupMenu(), form.EditorDefaultPopup());
-    EXPECT_EQ(ItemNames(menus[0]->menu()->actions()[7]->menu()->actions()),
+    EXPECT_EQ(ItemNames(menus[0]->menu()->actions()[9]->menu()->actions()),
               Split("SaveFile1 SaveFile2 SaveFile3 SaveFile4 SaveFile5"));
     EXPECT_EQ(ItemNames(form.TempLoadMenu()->actions()),
               Split("LoadFile1 LoadFile2 LoadFile3 LoadFile4 LoadFile5"));
