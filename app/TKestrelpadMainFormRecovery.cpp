@@ -41,7 +41,7 @@ void TKestrelpadMainForm::OfferRecovery() {
         }
         offeredRecovery_ = file;
         statusPanels_->SetText(
-            0, U("前回のテキストが残っています（ファイル → 前回のテキストを復元）"));
+            0, U("前回のテキストがあります（ファイル→復元）"));
         return;
     }
 }
