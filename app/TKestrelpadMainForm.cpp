@@ -1,4 +1,5 @@
 #include "app/TKestrelpadMainForm.h"
+#include "app/AppText.h"
 
 #include "app/SettingsKeys.h"
 #include "app/THelpWindow.h"
@@ -43,10 +44,6 @@ namespace {
 
 std::string Cp932(const char* utf8) {
     return QStringToCp932(QString::fromUtf8(utf8));
-}
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
 }
 
 // The window's font and the designed editor font, at the sizes the window was designed in.

@@ -1,5 +1,6 @@
 // The main window's file commands: the five draft slots, saving to and loading from a chosen
 // file, the whole text to and from the clipboard, and a new text.
+#include "app/AppText.h"
 #include "app/TKestrelpadMainForm.h"
 #include "app/TStatusPanels.h"
 #include "editorex/TEditorExBase.h"
@@ -19,10 +20,6 @@
 namespace kes {
 
 namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 std::string LocalName(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();

@@ -1,5 +1,6 @@
 // The main window's recovery file: the text is kept beside the drafts while the program runs
 // and when it closes, and a text an earlier run left is offered back at the next start.
+#include "app/AppText.h"
 #include "app/TKestrelpadMainForm.h"
 #include "app/TRecoveryStore.h"
 #include "app/TStatusPanels.h"
@@ -7,14 +8,6 @@
 #include "textmodel/TEditorStrings.h"
 
 namespace kes {
-
-namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 void TKestrelpadMainForm::StartRecovery() {
     recovery_ = std::make_unique<TRecoveryStore>(paths_.DraftFolder(), editor_);
@@ -40,8 +33,7 @@ void TKestrelpadMainForm::OfferRecovery() {
             continue;
         }
         offeredRecovery_ = file;
-        statusPanels_->SetText(
-            0, U("前回のテキストがあります（ファイル→復元）"));
+        statusPanels_->SetText(0, U("前回のテキストがあります（ファイル→復元）"));
         return;
     }
 }

@@ -1,4 +1,5 @@
 #include "app/TMainActions.h"
+#include "app/AppText.h"
 
 #include "app/TAppPaths.h"
 
@@ -19,10 +20,6 @@ struct TActionRow {
     QList<QKeySequence> keys;
     int tag = 0;
 };
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 QList<QKeySequence> Keys(std::initializer_list<const char*> keys) {
     QList<QKeySequence> list;
