@@ -62,6 +62,14 @@ TEST(TKestrelpadMainFormRecovery, ARunningWindowsTextIsWrittenAndNotOfferedToAno
     Type(first, "途中まで");
     ASSERT_TRUE(written.wait(5000));
     EXPECT_EQ(TRecoveryStore::Read(first.Recovery()->File()), Cp932("途中まで"));
+    // A draft loaded over it by mistake and taken back: the file follows both steps.
+    test::WriteFileBytes(first.Paths().DraftFile(1), "draft");
+    first.TempLoadFile(1);
+    ASSERT_TRUE(written.wait(5000));
+    EXPECT_EQ(TRecoveryStore::Read(first.Recovery()->File()), "draft");
+    first.Editor()->Undo();
+    ASSERT_TRUE(written.wait(5000));
+    EXPECT_EQ(TRecoveryStore::Read(first.Recovery()->File()), Cp932("途中まで"));
 
     // A second instance beside the running one sees nothing to offer.
     TMainFormOptions other;
