@@ -134,6 +134,9 @@ public:
             }
             Put(found->specifier);
             i += found->name.size();
+            // The designator is written against the hour: "ampm h" gives 午後3.
+            if (found->specifier == TSpecifier::AmPm && i < format.size() && format[i] == u' ')
+                ++i;
         }
     }
 

@@ -17,9 +17,9 @@ class TStrings;
 // yyyy/mm/dd), tt and t the long and short regional times (h:nn:ss and h:nn); gg is the era's
 // name and e the year in the era; yyyy, m, d, h, n, s are year, month, day, hour, minute and
 // second without leading zeros (yyyy in four digits), mm, dd, hh, nn, ss with them, zzz the
-// milliseconds in three digits; ampm writes 午前 or 午後 and puts the h, hh after it on a
-// 12-hour clock (0:07 is 午前12時7分, 12:07 午後12時7分). Text between double quotes and every
-// other character are copied as they are.
+// milliseconds in three digits; ampm writes 午前 or 午後, swallowing one blank after it, and
+// puts the h, hh after it on a 12-hour clock (0:07 is 午前12時7分, 12:07 午後12時7分). Text between
+// double quotes and every other character are copied as they are.
 class TDateTimeFormats {
 public:
     // The eleven formats in the order the list shows them.

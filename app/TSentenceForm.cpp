@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <optional>
@@ -193,7 +194,12 @@ void TSentenceForm::RemoveTextClick() {
     const QList<QListWidgetItem*> selected = sentenceList_->selectedItems();
     if (selected.isEmpty())
         return;
-    delete selected.first();
+    {
+        // The list would select the next phrase and put it into the edit line.
+        const QSignalBlocker blocker(sentenceList_);
+        delete selected.first();
+        sentenceList_->clearSelection();
+    }
     SentenceListClick();
 }
 
