@@ -1,7 +1,9 @@
 // Renders named scenes of the real editor into PNG files, for a reviewer to look at before
 // trying the program: kespad-gallery OUTPUT_FOLDER.
 
+#include "app/TDateTimeFormats.h"
 #include "app/TKestrelpadMainForm.h"
+#include "app/TSentenceForm.h"
 #include "app/TToolIcons.h"
 #include "editor/TEditor.h"
 #include "editorex/TEditorExBase.h"
@@ -9,6 +11,7 @@
 #include "editorex/TVerticalLines.h"
 #include "fountain/TEditorColors.h"
 #include "textmodel/TEditorStrings.h"
+#include "toolkit/core/TStringList.h"
 #include "toolkit/gui/QtText.h"
 
 #include <QApplication>
@@ -18,10 +21,13 @@
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextCharFormat>
 #include <QToolBar>
@@ -362,6 +368,35 @@ bool Save(QWidget& widget, const QDir& out, const char* name) {
     return true;
 }
 
+// The phrase window with a few phrases, one picked, and with a phrase the settings file cannot
+// keep; the date list on a fixed afternoon. Returns the number of pictures not written.
+int PhraseWindows(const QDir& out) {
+    TStringList phrases;
+    for (const char* phrase :
+         {"こんにちは。", "「|」", "よろしくお願いします。", "ありがとうございました。",
+          "（´・ω・`）", "以上です。", ">>1 乙です"})
+        phrases.Add(Cp932(QString::fromUtf8(phrase)));
+    TSentenceForm form;
+    int failed = 0;
+    const auto shoot = [&](const char* name) {
+        QApplication::processEvents();
+        failed += !Save(form, out, name);
+    };
+    form.ShowPhrases(phrases, {40, 40}, true, nullptr);
+    form.SentenceList()->setCurrentRow(1);
+    shoot("phrase-window");
+    form.SEdit()->setText(QString::fromUtf8(" 以上です。"));
+    form.AddText()->click();
+    shoot("phrase-window-refused");
+    TStringList dates;
+    TDateTimeFormats::AddTexts(QDateTime(QDate(2004, 3, 5), QTime(15, 7, 3, 42)), dates);
+    form.ShowPhrases(dates, {40, 40}, false, nullptr);
+    form.SentenceList()->setCurrentRow(9);
+    shoot("date-list");
+    form.hide();
+    return failed;
+}
+
 } // namespace
 } // namespace kes
 
@@ -392,6 +427,7 @@ int main(int argc, char* argv[]) {
         if (!kes::Save(form, out, scene.name))
             ++failed;
     }
+    failed += kes::PhraseWindows(out);
     std::unique_ptr<QWidget> icons = kes::IconSheet();
     icons->show();
     QApplication::processEvents();
