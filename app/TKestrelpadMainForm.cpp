@@ -351,6 +351,9 @@ void TKestrelpadMainForm::ConnectActions() {
     on("RestoreRecovery", [this] { RestoreRecoveryExecute(); });
     on("DiscardRecovery", [this] { DiscardRecoveryExecute(); });
     on("HelpContents", [this] { HelpContentsExecute(); });
+    on("InsertFS", [this] { InsertFSExecute(); });
+    on("InsertDateTime", [this] { InsertDateTimeExecute(); });
+    on("Configure", [this] { ConfigureExecute(); });
     on("About", [this] { AboutExecute(); });
 }
 

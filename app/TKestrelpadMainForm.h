@@ -25,6 +25,7 @@ namespace kes {
 class TEditorExBase;
 class THelpWindow;
 class TRecoveryStore;
+class TSentenceForm;
 class TMailFountain;
 class TObject;
 class TStatusPanels;
@@ -68,6 +69,8 @@ public:
     const TAppSettings& Settings() const { return settings_; }
     TStringList& Phrases() const { return *phrases_; }
     THelpWindow* HelpWindow() const { return helpWindow_; }
+    // The phrase window, made hidden when first needed.
+    TSentenceForm* SentenceForm();
     TRecoveryStore* Recovery() const { return recovery_.get(); }
     const QString& OfferedRecovery() const { return offeredRecovery_; }
 
@@ -122,6 +125,9 @@ private:
     void PasteClipboardBlockquoteExecute();
     void SetQuoteCodeExecute();
     void HelpContentsExecute();
+    void InsertFSExecute();
+    void InsertDateTimeExecute();
+    void ConfigureExecute();
     void AboutExecute();
     // The recovery file: this run's own from now on, and the offer of an earlier run's text.
     void StartRecovery();
@@ -154,6 +160,7 @@ private:
     QMenu* tempLoadMenu_ = nullptr;
     QMenu* editorDefaultPopup_ = nullptr;
     THelpWindow* helpWindow_ = nullptr; // made when first asked for
+    TSentenceForm* sentenceForm_ = nullptr;
     std::unique_ptr<TRecoveryStore> recovery_;
     // The earlier run's recovery file the File menu offers; empty when there is none.
     QString offeredRecovery_;

@@ -1,10 +1,17 @@
 // The main window's text tools: quoting, and the help and version commands.
+#include "app/PhraseInsertion.h"
+#include "app/TConfigureKespadForm.h"
+#include "app/TDateTimeFormats.h"
 #include "app/THelpWindow.h"
 #include "app/TKestrelpadMainForm.h"
+#include "app/TSentenceForm.h"
 #include "editorex/TEditorExBase.h"
 #include "toolkit/core/TLineSplitter.h"
+#include "toolkit/core/TStringList.h"
 #include "toolkit/gui/TClipboard.h"
 
+#include <QCursor>
+#include <QDateTime>
 #include <QMessageBox>
 
 namespace kes {
@@ -32,6 +39,32 @@ void TKestrelpadMainForm::PasteClipboardBlockquoteExecute() {
 
 void TKestrelpadMainForm::SetQuoteCodeExecute() {
     editor_->InsertToLines(settings_.QuoteString, ilAlways | ilSelect);
+}
+
+void TKestrelpadMainForm::InsertFSExecute() {
+    SentenceForm()->ShowPhrases(*phrases_, QCursor::pos(), true, [this](const std::string& text) {
+        Execute([this, &text] { InsertPhrase(*editor_, text, true); });
+    });
+}
+
+void TKestrelpadMainForm::InsertDateTimeExecute() {
+    TStringList dates;
+    TDateTimeFormats::AddTexts(QDateTime::currentDateTime(), dates);
+    SentenceForm()->ShowPhrases(dates, QCursor::pos(), false, [this](const std::string& text) {
+        Execute([this, &text] { InsertPhrase(*editor_, text, false); });
+    });
+}
+
+TSentenceForm* TKestrelpadMainForm::SentenceForm() {
+    if (!sentenceForm_)
+        sentenceForm_ = new TSentenceForm(this);
+    return sentenceForm_;
+}
+
+void TKestrelpadMainForm::ConfigureExecute() {
+    TConfigureKespadForm::Execute(this, paths_.SettingsFile(), logicalDpiY(), dialogs_.ShowError);
+    ApplySettings();
+    editor_->update();
 }
 
 void TKestrelpadMainForm::HelpContentsExecute() {
