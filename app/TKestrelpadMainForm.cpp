@@ -372,10 +372,7 @@ void TKestrelpadMainForm::FormCreate() {
     } else {
         // A file named at the start takes the clipboard text's place; one that cannot be read
         // leaves the editor empty.
-        Execute([this] {
-            ReplaceText({});
-            LoadFromFile(startFile_);
-        });
+        Execute([this] { LoadFromFile(startFile_); });
     }
     StartRecovery();
 }

@@ -109,6 +109,7 @@ void TKestrelpadMainForm::ClearEditorExecute() {
             QGuiApplication::inputMethod()->show();
         }
         ReplaceText(TClipboard::HasText() ? TClipboard::Text() : std::string());
+        return; // the replacement brought the counters up to date
     }
     EditorChange(editor_);
 }
