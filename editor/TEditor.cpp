@@ -510,7 +510,10 @@ int TEditor::RowStart(int row) const {
 
 template <class RowValue> int TEditor::SumBeforeRow(TRowWalk& walk, int row, RowValue value) const {
     if (walk.version != list_->Version()) {
-        walk = TRowWalk{list_->Version(), 0, 0};
+        // An edit below the walked row leaves the sum over the rows above it as it was.
+        if (walk.row > list_->UnchangedRowsSince(walk.version))
+            walk = TRowWalk{};
+        walk.version = list_->Version();
     }
     row = std::clamp(row, 0, ListCount());
     // From the row asked last: reading near the previous place (the caret, the rows being
@@ -585,7 +588,9 @@ int TEditor::LineOffset(int row, int col) const {
 int TEditor::LineNumber(int row) const {
     if (!WordWrap())
         return row;
-    return SumBeforeRow(lineWalk_, row,
+    // Walked to the first row of the row's line: the rows of one line add nothing before its
+    // last, and an edit re-wraps its line from that first row on, so typing keeps the walk.
+    return SumBeforeRow(lineWalk_, RowStart(std::clamp(row, 0, ListCount())),
                         [this](int r) { return list_->RowAttributes(r) == raLineEnd ? 1 : 0; });
 }
 

@@ -11,6 +11,7 @@
 #include "toolkit/core/TLineSplitter.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace kes {
 
@@ -111,8 +112,26 @@ void TEditorScreenStrings::ClampEditors() {
 }
 
 void TEditorScreenStrings::Changed() {
-    ++version_;
+    NoteChange();
     TEditorStringList::Changed();
+}
+
+void TEditorScreenStrings::NoteChange() {
+    ++version_;
+    changes_[version_ % changes_.size()] = {version_, TakeLowestChanged()};
+}
+
+int TEditorScreenStrings::UnchangedRowsSince(uint64_t version) const {
+    if (version > version_ || version_ - version > changes_.size())
+        return 0;
+    int rows = INT_MAX;
+    for (uint64_t v = version + 1; v <= version_; ++v) {
+        const TChangeNote& note = changes_[v % changes_.size()];
+        if (note.version != v)
+            return 0;
+        rows = std::min(rows, note.row);
+    }
+    return rows;
 }
 
 void TEditorScreenStrings::SetUpdateState(bool updating) {
@@ -577,7 +596,7 @@ void TEditorScreenStrings::WrapAll() {
             RewrapLine(row, row);
         SetRowAttributes(GetCount() - 1, lastAttribute);
         parsedEnd_ = 0;
-        ++version_;
+        NoteChange();
     });
 }
 
@@ -609,7 +628,7 @@ void TEditorScreenStrings::UnwrapAll() {
             SetRowMarks(row, marks);
         }
         SetRowAttributes(GetCount() - 1, lastAttribute);
-        ++version_;
+        NoteChange();
     });
 }
 

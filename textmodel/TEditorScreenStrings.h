@@ -3,6 +3,8 @@
 #include "textmodel/TEditorStringList.h"
 #include "textmodel/TRowAttributeData.h"
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -144,6 +146,11 @@ public:
     // Counts every change of the rows; a reader may cache what it derived from them while the
     // count stays.
     uint64_t Version() const { return version_; }
+    // How many rows from the first on have kept their text and line ends since the rows were
+    // at `version` (their count or more; INT_MAX while the version stays). A reader summing
+    // over the rows above some row keeps its sum while that row is within them. Old versions
+    // are forgotten: for those the answer is 0.
+    int UnchangedRowsSince(uint64_t version) const;
 
     // Sets the update record for an edit that a caller made outside UpdateRows (undo).
     void SetUpdateInfo(const TEditorUpdateInfo& info) { updateInfo_ = info; }
@@ -183,7 +190,16 @@ private:
     // Every row from here on has its parse state not computed. Keeping this bound lets an
     // edit leave the rows beyond its parse window alone instead of marking each of them.
     int parsedEnd_ = 0;
+    // Counts a change: the version goes up and the lowest row it touched is noted.
+    void NoteChange();
+
     uint64_t version_ = 0;
+    // The lowest row touched by each of the last changes, at index version % size.
+    struct TChangeNote {
+        uint64_t version = 0;
+        int row = 0;
+    };
+    std::array<TChangeNote, 64> changes_{};
     std::string rowBuffer_;
 };
 

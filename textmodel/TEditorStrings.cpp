@@ -40,21 +40,11 @@ TEditorScreenStrings& TEditorStrings::Rows() const {
 
 int TEditorStrings::GetCount() const {
     TEditorScreenStrings& rows = Rows();
-    if (!rows.WordWrap())
-        return rows.GetCount();
-    if (cacheVersion_ != rows.Version() || cacheCount_ < 0) {
-        if (cacheVersion_ != rows.Version()) {
-            cacheVersion_ = rows.Version();
-            cacheLine_ = 0;
-            cacheRow_ = 0;
-        }
-        int count = 0;
-        for (int i = 0; i < rows.GetCount(); ++i)
-            if (rows.RowAttributes(i) != raContinued || i == rows.GetCount() - 1)
-                ++count;
-        cacheCount_ = count;
-    }
-    return cacheCount_;
+    const int count = rows.GetCount();
+    if (!rows.WordWrap() || count == 0)
+        return count;
+    // Every row but a wrapped one ends a line; a wrapped last row still ends the text.
+    return rows.LineEnds() + (rows.RowAttributes(count - 1) == raContinued ? 1 : 0);
 }
 
 int TEditorStrings::LineToRow(int index) const {
@@ -67,10 +57,10 @@ int TEditorStrings::LineToRow(int index) const {
     if (index == count)
         return rows.GetCount();
     if (cacheVersion_ != rows.Version()) {
+        // The cached line's first row stays right while every change lay below it.
+        if (cacheRow_ > rows.UnchangedRowsSince(cacheVersion_))
+            cacheLine_ = cacheRow_ = 0;
         cacheVersion_ = rows.Version();
-        cacheLine_ = 0;
-        cacheRow_ = 0;
-        cacheCount_ = -1;
     }
     // Walk from the cached line, so that reading the lines in order is linear.
     int line = cacheLine_;

@@ -78,11 +78,10 @@ private:
 
     TLinesView& editor_;
     int updateDepth_ = 0;
-    // The last line looked up, valid while the rows' version stays.
+    // The last line looked up (its index and first row), kept across changes below that row.
     mutable uint64_t cacheVersion_ = UINT64_MAX;
     mutable int cacheLine_ = 0;
     mutable int cacheRow_ = 0;
-    mutable int cacheCount_ = -1;
 };
 
 } // namespace kes

@@ -68,6 +68,8 @@ public:
 protected:
     // A raLineEnd row is followed by CR LF in the text.
     size_t BreakBytes(uint32_t word1) const override { return (word1 & 0x3) == raLineEnd ? 2 : 0; }
+    // Every row but a word-wrapped one ends its line (the last row ends the text).
+    bool EndsLine(uint32_t word1) const override { return (word1 & 0x3) != raContinued; }
 
 private:
     void SetBits1(int index, int shift, uint32_t mask, uint32_t value) {

@@ -69,6 +69,7 @@ void TheStringList::Put(int index, const std::string& s) {
     text.Set(s);
     Item& item = At(index);
     textLength_ = textLength_ - item.text.View().size() + s.size();
+    NoteChanged(index);
     item.text.Release();
     item.text = text;
     Changed();
@@ -140,7 +141,9 @@ void TheStringList::Insert(int index, const std::string& s) {
     items_[gapStart_] = item;
     ++gapStart_;
     ++count_;
-    textLength_ += s.size() + BreakBytes(item.word1);
+    textLength_ += s.size();
+    CountWord(item.word1, +1);
+    NoteChanged(index);
     Changed();
 }
 
@@ -149,7 +152,9 @@ void TheStringList::Delete(int index) {
     Changing();
     MoveGap(index);
     Item& item = items_[index + capacity_ - count_];
-    textLength_ -= item.text.View().size() + BreakBytes(item.word1);
+    textLength_ -= item.text.View().size();
+    CountWord(item.word1, -1);
+    NoteChanged(index);
     ReleaseItem(item);
     --count_;
     Changed();
@@ -160,6 +165,7 @@ void TheStringList::Exchange(int a, int b) {
     Check(b);
     Changing();
     std::swap(At(a), At(b));
+    NoteChanged(std::min(a, b));
     Changed();
 }
 
@@ -188,6 +194,8 @@ void TheStringList::ReleaseAll() {
     capacity_ = 0;
     gapStart_ = 0;
     textLength_ = 0;
+    lineEnds_ = 0;
+    NoteChanged(0);
     parserTexts_.clear();
     freeParserTexts_.clear();
 }
@@ -239,7 +247,11 @@ uint32_t TheStringList::Words1(int index) const {
 void TheStringList::SetWords1(int index, uint32_t word) {
     Check(index);
     Item& item = At(index);
-    textLength_ = textLength_ - BreakBytes(item.word1) + BreakBytes(word);
+    if (BreakBytes(word) != BreakBytes(item.word1) || EndsLine(word) != EndsLine(item.word1)) {
+        CountWord(item.word1, -1);
+        CountWord(word, +1);
+        NoteChanged(index);
+    }
     item.word1 = word;
 }
 
@@ -261,6 +273,20 @@ void TheStringList::SetUpdateState(bool updating) {
         --updateCount_;
         Changed();
     }
+}
+
+void TheStringList::CountWord(uint32_t word1, int sign) {
+    if (sign > 0) {
+        textLength_ += BreakBytes(word1);
+        lineEnds_ += EndsLine(word1) ? 1 : 0;
+    } else {
+        textLength_ -= BreakBytes(word1);
+        lineEnds_ -= EndsLine(word1) ? 1 : 0;
+    }
+}
+
+int TheStringList::TakeLowestChanged() {
+    return std::exchange(lowestChanged_, INT_MAX);
 }
 
 void TheStringList::Changed() {

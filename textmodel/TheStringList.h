@@ -3,6 +3,8 @@
 #include "toolkit/core/TMethod.h"
 #include "toolkit/core/TStrings.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -20,8 +22,10 @@ namespace kes {
 // allocated (rows plus gap). A row is 32 bytes; texts of up to 15 bytes are kept inside it,
 // longer ones in a block of exactly their size. Parser texts are rare and live in a pool.
 //
-// The list keeps the length of the text its rows make, current through every change of a
-// row's text or first packed word, so that reading it costs nothing on a long text.
+// The list keeps the length of the text its rows make and the number of rows that end a
+// line, current through every change of a row's text or first packed word, so that reading
+// them costs nothing on a long text. It also notes the lowest row any change touched, so that
+// a reader of sums over the rows before a row can keep what lies above an edit.
 class TheStringList : public TStrings {
 public:
     TheStringList() = default;
@@ -46,6 +50,8 @@ public:
     std::string_view View(int index) const;
     // The bytes of every row's text plus the BreakBytes of every row.
     size_t TextLength() const { return textLength_; }
+    // The rows whose first packed word says they end a line (EndsLine).
+    int LineEnds() const { return lineEnds_; }
 
     std::string ParserTexts(int index) const;
     void SetParserTexts(int index, std::string_view text);
@@ -66,6 +72,11 @@ protected:
     // The bytes a row with this first packed word adds after its text when the rows are
     // joined into one text (its line break); a plain list joins rows with nothing.
     virtual size_t BreakBytes(uint32_t) const { return 0; }
+    // Whether a row with this first packed word ends a line; a plain list has no lines.
+    virtual bool EndsLine(uint32_t) const { return false; }
+    // The lowest row whose text or line end changed, or that was inserted, deleted or moved,
+    // since the last call; INT_MAX when none was. The note starts afresh.
+    int TakeLowestChanged();
 
 private:
     // A row's text: inline up to 15 bytes, else a pointer and a length. Trivially
@@ -100,6 +111,9 @@ private:
     void Reallocate(int capacity);
     void ReleaseItem(Item& item);
     void ReleaseAll();
+    // Counts a row's word in or out of the kept sums (sign +1 or -1).
+    void CountWord(uint32_t word1, int sign);
+    void NoteChanged(int index) { lowestChanged_ = std::min(lowestChanged_, index); }
 
     std::unique_ptr<Item[]> items_;
     int count_ = 0;
@@ -107,6 +121,8 @@ private:
     int gapStart_ = 0; // the gap covers slots gapStart_ .. gapStart_ + capacity_ - count_ - 1
     int updateCount_ = 0;
     size_t textLength_ = 0;
+    int lineEnds_ = 0;
+    int lowestChanged_ = INT_MAX;
     std::vector<std::string> parserTexts_;
     std::vector<uint32_t> freeParserTexts_;
 };

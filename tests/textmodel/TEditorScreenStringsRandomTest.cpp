@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 namespace kes {
 namespace {
@@ -26,14 +28,29 @@ std::string Normalized(std::string_view text) {
     return out;
 }
 
+// A row as the kept sums read it: its text and how it ends.
+struct RowSeen {
+    std::string text;
+    TRowAttribute attribute;
+    bool operator==(const RowSeen&) const = default;
+};
+
+std::vector<RowSeen> Seen(const TEditorScreenStrings& rows) {
+    std::vector<RowSeen> seen;
+    for (int i = 0; i < rows.GetCount(); ++i)
+        seen.push_back({std::string(rows.View(i)), rows.RowAttributes(i)});
+    return seen;
+}
+
 class Checker {
 public:
     Checker(FakeView& view, TFountain& fountain) : view_(view), fountain_(fountain) {}
 
     // The row invariants: only the last row may be raTextEnd; a continued row has a row after
     // it; no row holds CR or LF; with wrap on no row is wider than WrapByte + 3 columns; every
-    // computed parse state is the one a parse from row 0 gives; the kept text length is the
-    // length of the text, and the bytes the history counts are the bytes it holds.
+    // computed parse state is the one a parse from row 0 gives; the kept text length and
+    // line-end count are those of the rows, and the bytes the history counts are the bytes it
+    // holds.
     ::testing::AssertionResult Rows() const {
         TEditorScreenStrings& rows = view_.Rows();
         const int count = rows.GetCount();
@@ -41,6 +58,12 @@ public:
         if (rows.TextLength() != length)
             return ::testing::AssertionFailure()
                    << "text length " << rows.TextLength() << " kept, " << length << " in the rows";
+        int lineEnds = 0;
+        for (int i = 0; i < count; ++i)
+            lineEnds += rows.RowAttributes(i) != raContinued ? 1 : 0;
+        if (rows.LineEnds() != lineEnds)
+            return ::testing::AssertionFailure()
+                   << rows.LineEnds() << " line ends kept, " << lineEnds << " in the rows";
         const TEditorUndoObj& undo = rows.UndoObj();
         const size_t held = test::HistoryBytes(undo);
         if (undo.HeldBytes() != held)
@@ -149,6 +172,8 @@ TEST(TEditorScreenStringsRandom, EditsUndoAndRedoKeepTheRowsSound) {
         for (int step = 0; step < steps; ++step) {
             const int count = rows.GetCount();
             const std::string before = rows.GetRowsText(0, count).text;
+            const std::vector<RowSeen> seen = Seen(rows);
+            const uint64_t version = rows.Version();
             int action = std::uniform_int_distribution<int>(0, 39)(random);
             if (action == 38 || action == 39) {
                 // A whole-text replacement is one step of the history unless it replaced an
@@ -212,6 +237,12 @@ TEST(TEditorScreenStringsRandom, EditsUndoAndRedoKeepTheRowsSound) {
                 }
             }
             ASSERT_TRUE(checker.Rows()) << "after step " << step << ", action " << action;
+            // The rows said to be unchanged since the step began are the rows seen then.
+            const std::vector<RowSeen> now = Seen(rows);
+            const size_t kept = std::min<size_t>(
+                {static_cast<size_t>(rows.UnchangedRowsSince(version)), seen.size(), now.size()});
+            for (size_t i = 0; i < kept; ++i)
+                ASSERT_TRUE(now[i] == seen[i]) << "row " << i << " changed at step " << step;
             if (std::bernoulli_distribution(0.05)(random))
                 rows.UpdateParseState(
                     std::uniform_int_distribution<int>(0, rows.GetCount())(random), false);

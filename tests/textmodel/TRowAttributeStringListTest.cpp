@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <random>
 #include <string>
 #include <vector>
@@ -200,7 +202,8 @@ TEST(TRowAttributeData, StartStatesOfTextsAndSingleRows) {
 
 // Random edits against a plain vector: the gap must never lose, duplicate or reorder rows
 // or their fields, whatever the order of inserts and deletes around the list, and the kept
-// text length is at every step the rows' bytes plus CR LF after every raLineEnd row.
+// text length is at every step the rows' bytes plus CR LF after every raLineEnd row, and the
+// kept count of line ends the number of rows that are not continued.
 TEST(TheStringList, RandomEditsMatchAPlainVector) {
     struct Row {
         std::string text;
@@ -262,6 +265,10 @@ TEST(TheStringList, RandomEditsMatchAPlainVector) {
             }
             ASSERT_LE(list.Count(), list.Capacity());
             ASSERT_EQ(list.TextLength(), lengthOf(model)) << "step " << step << ", op " << op;
+            ASSERT_EQ(list.LineEnds(),
+                      std::count_if(model.begin(), model.end(),
+                                    [](const Row& r) { return r.attribute != raContinued; }))
+                << "step " << step << ", op " << op;
         }
         ASSERT_EQ(list.Count(), static_cast<int>(model.size()));
         for (int i = 0; i < list.Count(); ++i) {
