@@ -98,8 +98,6 @@ public:
     void SaveToFile(const QString& fileName);
     void LoadFromFile(const QString& fileName,
                       std::optional<TTextEncoding> encoding = std::nullopt);
-    // The file the encoding commands reopen: the last one loaded or saved; empty before.
-    const QString& LastFile() const { return lastFile_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -160,6 +158,7 @@ private:
     TAppPaths paths_;
     TAppDialogs dialogs_;
     QString startFile_;
+    // The file the encoding commands reopen: the last one loaded or saved; empty before.
     QString lastFile_;
     TAppSettings settings_;
     std::unique_ptr<TStringList> phrases_;

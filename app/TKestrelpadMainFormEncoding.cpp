@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QMenu>
 
+#include <algorithm>
+#include <utility>
+
 namespace kes {
 
 namespace {
