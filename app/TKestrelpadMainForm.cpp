@@ -221,8 +221,10 @@ void TKestrelpadMainForm::BuildMenus() {
     add(tempLoadMenu_, {"LoadFile1", "LoadFile2", "LoadFile3", "LoadFile4", "LoadFile5"});
 
     QMenu* file = menuBar()->addMenu(U("ファイル(&F)"));
-    add(file, {"ClearEditor", "SaveFile", "LoadFile", "RestoreRecovery", "DiscardRecovery", "-",
-               "CopyToclipboard", "PasteFromClipboard", "-"});
+    add(file, {"ClearEditor", "SaveFile", "LoadFile"});
+    BuildEncodingCommands(file);
+    add(file,
+        {"RestoreRecovery", "DiscardRecovery", "-", "CopyToclipboard", "PasteFromClipboard", "-"});
     // The two slot commands carry their slot menus as sub-menus.
     for (auto [name, slotMenu] :
          {std::pair{"DDTempSaveMenu", tempSaveMenu_}, std::pair{"DDTempLoadMenu", tempLoadMenu_}}) {
@@ -559,6 +561,7 @@ void TKestrelpadMainForm::EditorChange(TObject*) {
     if (recovery_)
         recovery_->TextChanged();
     statusPanels_->SetText(1, QString::asprintf("%4zu", TextLength()) + U("文字"));
+    ShowTextFormat();
     EditorCaretMoved(editor_);
 }
 

@@ -5,12 +5,14 @@
 #include "app/TAppSettings.h"
 #include "app/TMainActions.h"
 #include "toolkit/core/TRect.h"
+#include "toolkit/core/TTextFormat.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,11 +90,14 @@ public:
     void EditorCaretMoved(TObject* sender);
 
     // The file commands. Those that write or read a file raise EFileError when it fails; the
-    // actions show it in the error box.
+    // actions show it in the error box. A chosen file is read in the encoding given or the one
+    // it shows, and written in the text's format; the draft slots are always code page 932
+    // with CR LF.
     void TempSaveFile(int slot);
     void TempLoadFile(int slot);
     void SaveToFile(const QString& fileName);
-    void LoadFromFile(const QString& fileName);
+    void LoadFromFile(const QString& fileName,
+                      std::optional<TTextEncoding> encoding = std::nullopt);
 
 protected:
     bool event(QEvent* event) override;
@@ -138,8 +143,14 @@ private:
                          Qt::KeyboardModifiers keyState, TPoint point);
     void EditorAboveURL(TObject* sender, char token, Qt::KeyboardModifiers shift,
                         Qt::MouseButtons buttons, int x, int y);
-    // Replaces the whole text and brings the counters up to date.
+    // Replaces the whole text, which is then to be saved as code page 932 with CR LF, and
+    // brings the counters up to date.
     void ReplaceText(const std::string& text);
+    // The text's file format: the commands that choose it and reopen the last file in an
+    // encoding, and status panel 3, which shows it.
+    void BuildEncodingCommands(QMenu* file);
+    void ShowTextFormat();
+    void SetLastFile(const QString& fileName);
     std::string Text() const;
     size_t TextLength() const;
     void ClipboardChanged();
@@ -147,6 +158,8 @@ private:
     TAppPaths paths_;
     TAppDialogs dialogs_;
     QString startFile_;
+    // The file the encoding commands reopen: the last one loaded or saved; empty before.
+    QString lastFile_;
     TAppSettings settings_;
     std::unique_ptr<TStringList> phrases_;
     std::unique_ptr<TMailFountain> mailFountain_;

@@ -6,6 +6,7 @@
 #include "editorex/TEditorExBase.h"
 #include "textmodel/TEditorStrings.h"
 #include "toolkit/core/Exception.h"
+#include "toolkit/core/TextEncoding.h"
 #include "toolkit/gui/FileWriter.h"
 #include "toolkit/gui/TClipboard.h"
 
@@ -59,7 +60,8 @@ void TKestrelpadMainForm::TempLoadFile(int slot) {
     if (settings_.ReadProtect[slot - 1] &&
         !Ask(U("%1はプロテクトされています\r読み込んでもいいですか？").arg(slot)))
         return;
-    LoadFromFile(paths_.DraftFile(slot));
+    editor_->Lines()->ReplaceFromFile(LocalName(paths_.DraftFile(slot)));
+    EditorChange(editor_);
     statusPanels_->SetText(0, U("%1を読み込みました").arg(slot));
 }
 
@@ -68,11 +70,14 @@ void TKestrelpadMainForm::DDTempMenuExecute(QMenu* menu) {
 }
 
 void TKestrelpadMainForm::SaveToFile(const QString& fileName) {
-    WriteTextFile(fileName, Text());
+    WriteTextFile(fileName, EncodeText(Text(), editor_->Lines()->TextFormat()));
+    SetLastFile(fileName);
 }
 
-void TKestrelpadMainForm::LoadFromFile(const QString& fileName) {
-    editor_->Lines()->ReplaceFromFile(LocalName(fileName));
+void TKestrelpadMainForm::LoadFromFile(const QString& fileName,
+                                       std::optional<TTextEncoding> encoding) {
+    editor_->Lines()->ReplaceFromEncodedFile(LocalName(fileName), encoding);
+    SetLastFile(fileName);
     EditorChange(editor_);
 }
 

@@ -432,7 +432,7 @@ TEditorScreenStrings::RowsText TEditorScreenStrings::RefillRows(std::string_view
     return old;
 }
 
-void TEditorScreenStrings::ReplaceText(std::string_view text) {
+void TEditorScreenStrings::ReplaceText(std::string_view text, const TTextFormat& format) {
     text = TextBeforeNul(text);
     WithUpdate(*this, [&] {
         // An empty text has nothing to bring back; the entries before it would name rows
@@ -447,8 +447,10 @@ void TEditorScreenStrings::ReplaceText(std::string_view text) {
             undo->Attribute = old.attribute;
             undo->Text = std::move(old.text);
             undo->WholeText = true;
+            undo->Format = textFormat_;
             undoObj_->LimitBytes();
         }
+        textFormat_ = format;
         updateInfo_ = {0, old.rows, GetCount(), 0, true};
     });
 }

@@ -2,6 +2,7 @@
 
 #include "textmodel/TEditorStringList.h"
 #include "textmodel/TRowAttributeData.h"
+#include "toolkit/core/TTextFormat.h"
 
 #include <array>
 #include <cstdint>
@@ -137,8 +138,15 @@ public:
     // loading. Replacing a
     // text of at least one byte records one undo entry that brings it back exactly; an empty
     // text records nothing. The marks go, the selections are cancelled and the carets go to
-    // the start. The update record covers every row.
-    void ReplaceText(std::string_view text);
+    // the start. The update record covers every row. The text takes `format`; the entry keeps
+    // the format replaced, which undoing brings back with the text.
+    void ReplaceText(std::string_view text, const TTextFormat& format = {});
+
+    // The format the text is to be saved in: where it came from, or what the person chose
+    // since. Only ReplaceText and SetTextFormat change it, and undo and redo of a whole-text
+    // replacement.
+    const TTextFormat& TextFormat() const { return textFormat_; }
+    void SetTextFormat(const TTextFormat& format) { textFormat_ = format; }
 
     // The length of GetRowsText over every row (the whole text), kept as the rows change.
     using TEditorStringList::TextLength;
@@ -201,6 +209,7 @@ private:
     };
     std::array<TChangeNote, 64> changes_{};
     std::string rowBuffer_;
+    TTextFormat textFormat_;
 };
 
 } // namespace kes

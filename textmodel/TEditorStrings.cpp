@@ -224,20 +224,37 @@ void TEditorStrings::RelayoutEditors() {
         Rows().Editors(i)->Relayout();
 }
 
-void TEditorStrings::ReplaceText(std::string_view text) {
-    WithUpdate(*this, [&] { Rows().ReplaceText(text); });
+void TEditorStrings::ReplaceText(std::string_view text, const TTextFormat& format) {
+    WithUpdate(*this, [&] { Rows().ReplaceText(text, format); });
 }
 
 void TEditorStrings::ReplaceFromFile(const std::string& fileName) {
-    const std::string text = LoadTextFile(fileName);
+    ReplaceLoaded(LoadTextFile(fileName), {});
+}
+
+void TEditorStrings::ReplaceFromEncodedFile(const std::string& fileName,
+                                            std::optional<TTextEncoding> encoding) {
+    const TLoadedText loaded = LoadEncodedTextFile(fileName, encoding);
+    ReplaceLoaded(loaded.Text, loaded.Format);
+}
+
+void TEditorStrings::ReplaceLoaded(const std::string& text, const TTextFormat& format) {
     WithUpdate(*this, [&] {
         TEditorScreenStrings& rows = Rows();
-        rows.ReplaceText(text);
+        rows.ReplaceText(text, format);
         TEditorUpdateInfo info = rows.UpdateInfo();
         info.Loaded = true;
         rows.SetUpdateInfo(info);
     });
     RelayoutEditors();
+}
+
+const TTextFormat& TEditorStrings::TextFormat() const {
+    return Rows().TextFormat();
+}
+
+void TEditorStrings::SetTextFormat(const TTextFormat& format) {
+    Rows().SetTextFormat(format);
 }
 
 // ---- update state

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "toolkit/core/TStrings.h"
+#include "toolkit/core/TTextFormat.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,13 +50,21 @@ public:
     // replacing a non-empty text records one undo entry, so that Undo brings back the
     // replaced text exactly, with the caret where it stood, and Redo replaces it again.
     // Replacing an empty text records nothing (and ends the history). The caret goes to the
-    // start of the text.
-    void ReplaceText(std::string_view text);
-    // ReplaceText with the text of a file, read as LoadFromFile reads it. A file that cannot
-    // be taken raises the loader's EFileError with the text, the caret and the history as
-    // they were. The editors take the loaded text as unmodified; undoing the load marks the
-    // text modified again.
+    // start of the text. The text takes `format` (TEditorScreenStrings::ReplaceText).
+    void ReplaceText(std::string_view text, const TTextFormat& format = {});
+    // ReplaceText with the text of a file, read as LoadFromFile reads it: code page 932, to
+    // be saved with CR LF (the draft files). A file that cannot be taken raises the loader's
+    // EFileError with the text, the caret and the history as they were. The editors take the
+    // loaded text as unmodified; undoing the load marks the text modified again.
     void ReplaceFromFile(const std::string& fileName);
+    // ReplaceFromFile for a file in the encoding given or the one it shows, converted to code
+    // page 932 (LoadEncodedTextFile); the text takes the file's format.
+    void ReplaceFromEncodedFile(const std::string& fileName,
+                                std::optional<TTextEncoding> encoding = std::nullopt);
+
+    // The format the text is to be saved in (TEditorScreenStrings::TextFormat).
+    const TTextFormat& TextFormat() const;
+    void SetTextFormat(const TTextFormat& format);
 
     // The first row of line `index` (the row count for index = the line count).
     int LineToRow(int index) const;
@@ -68,6 +78,8 @@ private:
     void FillRows(std::string_view text);
     // FillRows for a loaded file, then the editors lay out the new text.
     void LoadText(const std::string& text);
+    // ReplaceText with a file's text, which the editors take as unmodified.
+    void ReplaceLoaded(const std::string& text, const TTextFormat& format);
     void RelayoutEditors();
     // One edit: cancel the selection, hide the caret, UpdateRows, then put the caret
     // `caretOffset` bytes after the start of row `caretRow`, and show it again.

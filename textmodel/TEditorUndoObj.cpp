@@ -99,6 +99,8 @@ TEditorUndoObj::Taken TEditorUndoObj::Reapply(const TUndoData& entry) {
         taken.text = std::move(old.text);
         taken.attribute = old.attribute;
         taken.newCount = rows_.GetCount();
+        taken.format = rows_.TextFormat();
+        rows_.SetTextFormat(entry.Format);
         rows_.SetUpdateInfo({0, old.rows, taken.newCount, 0, true});
         return taken;
     }
@@ -152,6 +154,7 @@ void TEditorUndoObj::Undo() {
         AddRedoData(*entry);
         countedBytes_ += taken.text.size();
         redoList_.Last()->Text = std::move(taken.text);
+        redoList_.Last()->Format = taken.format;
         // The entry is spent before the editors hear of the change: they see the history as
         // it now is, and an editor that fails on the notice cannot leave the turned entry
         // behind for a second undo to re-apply as if it were the edit.
@@ -179,6 +182,7 @@ void TEditorUndoObj::Redo() {
         undo->Attribute = taken.attribute;
         undo->Text = std::move(taken.text);
         undo->WholeText = entry->WholeText;
+        undo->Format = taken.format;
         const std::pair<int, int> caret{entry->Row, entry->Col};
         Release(redoList_, redoList_.Count() - 1);
         LimitBytes();

@@ -52,6 +52,7 @@ private:
         std::string text;
         TRowAttribute attribute = raNone;
         int newCount = 0;
+        TTextFormat format;
     };
     Taken Reapply(const TUndoData& entry);
     // Deletes an entry whose text is counted.

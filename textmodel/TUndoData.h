@@ -1,6 +1,7 @@
 #pragma once
 
 #include "textmodel/TRowAttribute.h"
+#include "toolkit/core/TTextFormat.h"
 
 #include <cstdint>
 #include <string>
@@ -21,6 +22,8 @@ struct TUndoData {
     // The edit replaced every row (a whole-text write): re-applying the entry rebuilds all
     // rows from Text.
     bool WholeText = false;
+    // The format of the text a whole-text entry brings back.
+    TTextFormat Format;
 };
 
 } // namespace kes

@@ -85,8 +85,8 @@ TEST(TKestrelpadMainForm, MenusAndBarsHoldTheCommandsInTheirOrder) {
     EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ファイル(&F)"));
     EXPECT_EQ(
         ItemNames(menus[0]->menu()->actions()),
-        Split("ClearEditor SaveFile LoadFile RestoreRecovery DiscardRecovery - CopyToclipboard "
-              "PasteFromClipboard - "
+        Split("ClearEditor SaveFile LoadFile ReopenMenuItem SaveFormatMenuItem RestoreRecovery "
+              "DiscardRecovery - CopyToclipboard PasteFromClipboard - "
               "DDTempSaveMenuItem DDTempLoadMenuItem - AppExit"));
     EXPECT_EQ(ItemNames(menus[1]->menu()->actions()),
               Split("Undo Redo - CutClipboard CopyClipboard PasteClipboard "
@@ -99,7 +99,7 @@ TEST(TKestrelpadMainForm, MenusAndBarsHoldTheCommandsInTheirOrder) {
                     "PasteClipboardBlockquote DeleteSelected AllSelect - InsertFS "
                     "InsertDateTime SetQuoteCode"));
     EXPECT_EQ(form.Editor()->PopupMenu(), form.EditorDefaultPopup());
-    EXPECT_EQ(ItemNames(menus[0]->menu()->actions()[9]->menu()->actions()),
+    EXPECT_EQ(ItemNames(menus[0]->menu()->actions()[11]->menu()->actions()),
               Split("SaveFile1 SaveFile2 SaveFile3 SaveFile4 SaveFile5"));
     EXPECT_EQ(ItemNames(form.TempLoadMenu()->actions()),
               Split("LoadFile1 LoadFile2 LoadFile3 LoadFile4 LoadFile5"));

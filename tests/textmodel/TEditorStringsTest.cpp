@@ -340,6 +340,42 @@ TEST(TEditorStrings, ReplaceFromFileLoadsAsTheLoaderAndLeavesTheTextUnmodified) 
     EXPECT_EQ(f.lines.GetTextStr(), "a\r\nb\r\nc\r\nd");
 }
 
+// The format a text is to be saved in belongs to it: a whole-text replacement sets it, and
+// undo and redo bring it back with the text, past the edits between.
+TEST(TEditorStrings, UndoingAReplacementBringsBackTheFormatItReplaced) {
+    Fixture f;
+    const TTextFormat utf8{teUtf8, false, lbLF};
+    const TTextFormat utf16{teUtf16BE, true, lbCR};
+    const TTextFormat chosen{teUtf8, true, lbCRLF};
+    TempFile file("caf\xC3\xA9\nau lait\n");
+    f.lines.ReplaceText("first", utf16);
+    EXPECT_EQ(f.lines.TextFormat(), utf16) << "over an empty text, with nothing to undo";
+    f.lines.SetTextFormat(chosen);
+    f.lines.ReplaceFromEncodedFile(file.Path());
+    EXPECT_EQ(f.lines.GetTextStr(), "caf&#xE9;\r\nau lait\r\n");
+    EXPECT_EQ(f.lines.TextFormat(), utf8);
+    f.lines.Add("typed");
+    f.lines.ReplaceFromFile(file.Path());
+    EXPECT_EQ(f.lines.TextFormat(), TTextFormat{}) << "a draft is code page 932 with CR LF";
+
+    TEditorScreenStrings& rows = f.Rows();
+    const TTextFormat expected[] = {utf8, utf8, chosen};
+    for (const TTextFormat& format : expected) {
+        rows.Undo();
+        EXPECT_EQ(f.lines.TextFormat(), format) << TextFormatName(format);
+    }
+    EXPECT_EQ(f.lines.GetTextStr(), "first");
+    rows.Redo();
+    EXPECT_EQ(f.lines.TextFormat(), utf8);
+    rows.Redo();
+    rows.Redo();
+    EXPECT_EQ(f.lines.TextFormat(), TTextFormat{});
+    f.lines.ReplaceText("clip");
+    rows.Undo();
+    EXPECT_EQ(f.lines.TextFormat(), TTextFormat{});
+    EXPECT_EQ(f.lines.GetTextStr(), "caf\xC3\xA9\r\nau lait\r\n");
+}
+
 TEST(TEditorStrings, AFailedReplaceFromFileChangesAndRecordsNothing) {
     Fixture f;
     f.lines.SetTextStr("keep\r\nme");

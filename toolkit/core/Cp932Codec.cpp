@@ -266,6 +266,20 @@ std::string Utf8ToCp932(std::string_view utf8) {
     return out;
 }
 
+bool IsWellFormedUtf8(std::string_view bytes) {
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        size_t length = 1;
+        NextUtf8(bytes, pos, length);
+        // A malformed sequence reads as one byte of replacement; a well-formed character of
+        // one byte is ASCII.
+        if (length == 1 && static_cast<unsigned char>(bytes[pos]) >= 0x80)
+            return false;
+        pos += length;
+    }
+    return true;
+}
+
 std::u16string Cp932ToUtf16(std::string_view bytes, bool restoreReferences) {
     std::u16string out;
     out.reserve(bytes.size());

@@ -35,6 +35,8 @@ std::string Utf32ToCp932(std::u32string_view text);
 
 std::string Cp932ToUtf8(std::string_view bytes, bool restoreReferences = true);
 std::string Utf8ToCp932(std::string_view utf8);
+// Whether the bytes are UTF-8 throughout: Utf8ToCp932 meets no malformed sequence in them.
+bool IsWellFormedUtf8(std::string_view bytes);
 
 std::u16string Cp932ToUtf16(std::string_view bytes, bool restoreReferences = true);
 std::string Utf16ToCp932(std::u16string_view utf16);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "toolkit/core/TTextFormat.h"
+
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace kes {
@@ -15,5 +18,17 @@ std::string LoadTextFile(const std::string& fileName);
 // The same from an open file (standard input, say), read from where it stands to its end;
 // fileName names it in errors.
 std::string LoadTextStream(std::FILE* file, const std::string& fileName);
+
+// A text file in the encoding given, or in the one its bytes show (DetectEncoding), converted
+// to code page 932, with the format to write it back in: that encoding, the byte-order mark
+// if the file began with it, and the line break most of its lines end with. The Ctrl-Z end
+// and the NUL refusal apply to the file's characters, so a UTF-16 file with its mark loads
+// and a file with NUL bytes and no mark is refused as by LoadTextFile.
+struct TLoadedText {
+    std::string Text;
+    TTextFormat Format;
+};
+TLoadedText LoadEncodedTextFile(const std::string& fileName,
+                                std::optional<TTextEncoding> encoding = std::nullopt);
 
 } // namespace kes
