@@ -48,33 +48,11 @@ TEST(PostSafeConversion, SafeTextStaysByteForByte) {
     EXPECT_TRUE(result.unconvertible.empty());
 }
 
+// Every code alone and before each sound mark is compared with Qt's normalization in
+// tests/app/CompatibilityFormsTest.cpp.
 TEST(PostSafeConversion, HalfWidthKanaBecomeFullWidthWithTheirSoundMarksComposed) {
     EXPECT_EQ(MakePostSafe(Sj("ｶﾞｲﾄﾞ ﾊﾟﾝ ｳﾞｨ ｱﾞ ﾜﾞ ﾟ｡｢｣､･ｰ")).text,
               Sj("ガイド パン ヴィ ア゛ ワ゛ ゜。「」、・ー"));
-    // Every kana and punctuation mark, alone and before each sound mark: one full-width
-    // character of its own, or composed with the mark into the katakana one or two cells on.
-    for (int b = 0xA1; b <= 0xDF; ++b) {
-        const std::string kana = Code(b);
-        const TPostSafeResult alone = MakePostSafe("a" + kana + "b");
-        ASSERT_EQ(alone.text.size(), 4u) << std::hex << b;
-        EXPECT_TRUE(IsDoubleByteChar(alone.text[1], alone.text[2])) << std::hex << b;
-        EXPECT_EQ(CountBoardDangerous(alone.text), 0u) << std::hex << b;
-        EXPECT_EQ(alone.converted, 1u);
-        const unsigned full = static_cast<unsigned char>(alone.text[1]) << 8 |
-                              static_cast<unsigned char>(alone.text[2]);
-        for (auto [mark, step] : {std::pair{0xDE, 1u}, std::pair{0xDF, 2u}}) {
-            const TPostSafeResult marked = MakePostSafe(kana + Code(mark));
-            EXPECT_EQ(marked.converted, 2u) << std::hex << b << " " << mark;
-            const bool composes = (mark == 0xDE && ((b >= 0xB6 && b <= 0xC4) || b == 0xB3)) ||
-                                  (b >= 0xCA && b <= 0xCE);
-            if (!composes)
-                EXPECT_EQ(marked.text, alone.text.substr(1, 2) + MakePostSafe(Code(mark)).text);
-            else if (b == 0xB3)
-                EXPECT_EQ(marked.text, Sj("ヴ"));
-            else
-                EXPECT_EQ(marked.text, Code(full + step)) << std::hex << b << " " << mark;
-        }
-    }
 }
 
 TEST(PostSafeConversion, PlatformDependentCharactersBecomeTheirSafeForms) {
