@@ -240,16 +240,17 @@ void TKestrelpadMainForm::BuildMenus() {
     QMenu* edit = menuBar()->addMenu(U("編集(&E)"));
     add(edit, {"Undo", "Redo", "-", "CutClipboard", "CopyClipboard", "PasteClipboard",
                "PasteClipboardBlockquote", "DeleteSelected", "AllSelect", "BoxSelection", "-",
-               "InsertFS", "InsertDateTime", "SetQuoteCode"});
+               "InsertFS", "InsertDateTime", "SetQuoteCode", "PostSafe"});
     QMenu* settings = menuBar()->addMenu(U("設定(&C)"));
     add(settings, {"Configure"});
     QMenu* help = menuBar()->addMenu(U("ヘルプ(&H)"));
     add(help, {"HelpContents", "-", "About"});
 
     editorDefaultPopup_ = new QMenu(this);
-    add(editorDefaultPopup_, {"Undo", "Redo", "-", "CutClipboard", "CopyClipboard",
-                              "PasteClipboard", "PasteClipboardBlockquote", "DeleteSelected",
-                              "AllSelect", "-", "InsertFS", "InsertDateTime", "SetQuoteCode"});
+    add(editorDefaultPopup_,
+        {"Undo", "Redo", "-", "CutClipboard", "CopyClipboard", "PasteClipboard",
+         "PasteClipboardBlockquote", "DeleteSelected", "AllSelect", "-", "InsertFS",
+         "InsertDateTime", "SetQuoteCode", "PostSafe"});
     editor_->SetPopupMenu(editorDefaultPopup_);
     // The shortcuts act wherever the focus is in the window, also with the menu bar hidden.
     addActions(actions_.All());
@@ -349,6 +350,7 @@ void TKestrelpadMainForm::ConnectActions() {
     on("BoxSelection", [e, box] { e->SetSelectionMode(box->isChecked() ? smBox : smLine); });
     on("PasteClipboardBlockquote", [this] { PasteClipboardBlockquoteExecute(); });
     on("SetQuoteCode", [this] { SetQuoteCodeExecute(); });
+    on("PostSafe", [this] { PostSafeExecute(); });
     on("GotoBBS", [this] { GotoBBSExecute(); });
     on("RestoreRecovery", [this] { RestoreRecoveryExecute(); });
     on("DiscardRecovery", [this] { DiscardRecoveryExecute(); });

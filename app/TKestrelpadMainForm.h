@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -129,6 +130,10 @@ private:
     void GotoBBSExecute();
     void PasteClipboardBlockquoteExecute();
     void SetQuoteCodeExecute();
+    // Makes the selection, or the whole text, safe for the board (TKestrelpadMainFormPostSafe).
+    void PostSafeExecute();
+    // Tells in status panel 0 how many characters of the text boards garble, when any do.
+    void WarnOfDangerousCharacters(std::string_view text);
     void HelpContentsExecute();
     void InsertFSExecute();
     void InsertDateTimeExecute();

@@ -100,7 +100,9 @@ void TKestrelpadMainForm::EditorDropFiles(TObject*, const std::vector<std::strin
 }
 
 void TKestrelpadMainForm::CopyToclipboardExecute() {
-    TClipboard::SetText(Text());
+    const std::string text = Text();
+    TClipboard::SetText(text);
+    WarnOfDangerousCharacters(text);
 }
 
 void TKestrelpadMainForm::PasteFromClipboardExecute() {

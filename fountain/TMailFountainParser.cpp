@@ -1,32 +1,11 @@
 #include "fountain/TMailFountainParser.h"
 
+#include "fountain/BoardDangerousChars.h"
 #include "fountain/TMailFountain.h"
 
 namespace kes {
 
 namespace {
-
-// Characters that exist only on some platforms and that boards garble.
-bool IsPlatformDependent(unsigned char lead, unsigned char trail) {
-    switch (lead) {
-    case 0x85:
-    case 0xEB:
-    case 0xF0:
-        return trail >= 0x40;
-    case 0x86:
-    case 0x87:
-    case 0xEC:
-    case 0xED:
-    case 0xEE:
-        return true;
-    case 0x88:
-        return trail <= 0x9E;
-    case 0xEF:
-        return trail <= 0xFC;
-    default:
-        return lead >= 0xF1;
-    }
-}
 
 constexpr TTokenKinds kLineKinds{ttComment, ttQuoteLevel1, ttQuoteLevel2, ttQuoteLevel3,
                                  ttQuoteLevel4};

@@ -164,6 +164,26 @@ const char* const FindText = "post と posting と post-it と repost、post。\
                              "濁点: が ガ か゛ カ゛ ｶﾞ と 清音: か カ ｶ\n"
                              "> POST は大文字でも見つかります。";
 
+// The NEC copies of ≒ ≡ ∫ √ ⊥ ∠ ∵ ∩ ∪ are written as bytes: text from Unicode takes their
+// JIS X 0208 codes.
+std::string DangerousText() {
+    return Cp932(QString::fromUtf8("ﾊﾝｶｸｶﾅのｶﾞｲﾄﾞとﾊﾟﾝﾌﾚｯﾄ｡ｳﾞｧｲｵﾘﾝ\n"
+                                   "丸数字①②⑳、ローマ数字Ⅳとⅲ\n"
+                                   "単位㍉㌔㎏㎡、㈱と№と℡、㍻\n"
+                                   "NECの ")) +
+           "\x87\x90\x87\x91\x87\x92\x87\x95\x87\x96\x87\x97\x87\x9A\x87\x9B\x87\x9C" +
+           Cp932(QString::fromUtf8("\n変換できない∮∑∟⊿と髙﨑\n"
+                                   "ふつうの文字はそのまま。"));
+}
+
+// A post full of characters boards garble, before F8 and after it: the first one it could not
+// convert is selected and the status bar counts what it did.
+void ShowPostSafe(TKestrelpadMainForm& form, bool convert) {
+    form.Editor()->Lines()->SetTextStr(DangerousText());
+    if (convert)
+        form.Action("PostSafe")->trigger();
+}
+
 std::vector<Scene> Scenes() {
     return {
         {"main-window-empty", [](TKestrelpadMainForm& form) { form.ApplicationEventsIdle(); }},
@@ -245,6 +265,8 @@ std::vector<Scene> Scenes() {
              MouseAt(e, QEvent::MouseMove, 5, 4, Qt::LeftButton);
              MouseAt(e, QEvent::MouseMove, 6, 12, Qt::LeftButton);
          }},
+        {"post-safe-before", [](TKestrelpadMainForm& form) { ShowPostSafe(form, false); }},
+        {"post-safe-after", [](TKestrelpadMainForm& form) { ShowPostSafe(form, true); }},
         {"search-hit-select",
          [](TKestrelpadMainForm& form) { ShowSearchHit(*form.Editor(), hsSelect); }},
         {"search-hit-draw",

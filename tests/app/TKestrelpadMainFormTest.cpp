@@ -91,13 +91,13 @@ TEST(TKestrelpadMainForm, MenusAndBarsHoldTheCommandsInTheirOrder) {
     EXPECT_EQ(ItemNames(menus[1]->menu()->actions()),
               Split("Undo Redo - CutClipboard CopyClipboard PasteClipboard "
                     "PasteClipboardBlockquote DeleteSelected AllSelect BoxSelection - InsertFS "
-                    "InsertDateTime SetQuoteCode"));
+                    "InsertDateTime SetQuoteCode PostSafe"));
     EXPECT_EQ(ItemNames(menus[2]->menu()->actions()), Split("Configure"));
     EXPECT_EQ(ItemNames(menus[3]->menu()->actions()), Split("HelpContents - About"));
     EXPECT_EQ(ItemNames(form.EditorDefaultPopup()->actions()),
               Split("Undo Redo - CutClipboard CopyClipboard PasteClipboard "
                     "PasteClipboardBlockquote DeleteSelected AllSelect - InsertFS "
-                    "InsertDateTime SetQuoteCode"));
+                    "InsertDateTime SetQuoteCode PostSafe"));
     EXPECT_EQ(form.Editor()->PopupMenu(), form.EditorDefaultPopup());
     EXPECT_EQ(ItemNames(menus[0]->menu()->actions()[11]->menu()->actions()),
               Split("SaveFile1 SaveFile2 SaveFile3 SaveFile4 SaveFile5"));
