@@ -18,8 +18,30 @@ namespace kes {
 
 namespace {
 
-QString PatternMessage(const ERegExpParser& error) {
-    return U("%1（%2 バイト目）").arg(QString::fromUtf8(error.what())).arg(error.ErrorPos());
+// What is wrong with a regular expression, empty when nothing is. The position names a byte
+// of the pattern as typed: a fuzzy pattern is first tried as it stands, since its rewritten
+// form is longer; a fault only the rewritten form has is told without a position.
+QString PatternProblem(const TFindQuery& query) {
+    if (!query.Regexp)
+        return {};
+    const auto probe = [&query](TExSearchOptions options) {
+        TLineSearch search;
+        search.SetExSearchOptions(options);
+        search.SetFindString(query.Pattern);
+        std::vector<TSearchInfo> list;
+        search.FindInLine(std::string(), false, list);
+    };
+    try {
+        probe(query.LineOptions() & ~TExSearchOptions{soFuzzy});
+    } catch (const ERegExpParser& error) {
+        return U("%1（%2 バイト目）").arg(QString::fromUtf8(error.what())).arg(error.ErrorPos());
+    }
+    try {
+        probe(query.LineOptions());
+    } catch (const ERegExpParser& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return {};
 }
 
 } // namespace
@@ -105,19 +127,8 @@ void TKestrelpadMainForm::FindQueryChanged() {
         return;
     const TFindQuery query = findBar_->Query();
     finder_->SetQuery(query);
-    QString message;
-    if (query.Regexp) {
-        // The marks swallow a faulty pattern; the bar says what is wrong with it.
-        try {
-            TLineSearch probe;
-            probe.SetExSearchOptions(query.LineOptions());
-            probe.SetFindString(query.Pattern);
-            std::vector<TSearchInfo> list;
-            probe.FindInLine(std::string(), false, list);
-        } catch (const ERegExpParser& error) {
-            message = PatternMessage(error);
-        }
-    }
+    // The marks swallow a faulty pattern; the bar says what is wrong with it.
+    const QString message = PatternProblem(query);
     findBar_->ShowMessage(message);
     FindTextChanged();
 }
@@ -153,8 +164,8 @@ void TKestrelpadMainForm::FindExecute(bool down) {
     TFindResult result = TFindResult::NotFound;
     try {
         result = finder_->Find(down);
-    } catch (const ERegExpParser& error) {
-        findBar_->ShowMessage(PatternMessage(error));
+    } catch (const ERegExpParser&) {
+        findBar_->ShowMessage(PatternProblem(finder_->Query()));
         return;
     }
     const QString pattern = Cp932ToQString(query.Pattern);
@@ -181,8 +192,8 @@ void TKestrelpadMainForm::ReplaceExecute() {
         findSettings_.Remember(finder_->Query().Pattern);
         findBar_->SetHistory(findSettings_.History);
         finder_->Replace(findBar_->Replacement());
-    } catch (const ERegExpParser& error) {
-        findBar_->ShowMessage(PatternMessage(error));
+    } catch (const ERegExpParser&) {
+        findBar_->ShowMessage(PatternProblem(finder_->Query()));
     }
     EditorCaretMoved(editor_);
 }
@@ -193,8 +204,8 @@ void TKestrelpadMainForm::ReplaceAllExecute() {
     int count = 0;
     try {
         count = finder_->ReplaceAll(findBar_->Replacement());
-    } catch (const ERegExpParser& error) {
-        findBar_->ShowMessage(PatternMessage(error));
+    } catch (const ERegExpParser&) {
+        findBar_->ShowMessage(PatternProblem(finder_->Query()));
         return;
     }
     findSettings_.Remember(finder_->Query().Pattern);

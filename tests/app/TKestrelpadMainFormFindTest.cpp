@@ -179,6 +179,10 @@ TEST(TKestrelpadMainFormFind, AFaultyPatternIsReportedInTheBarAndMarksNothing) {
     EXPECT_TRUE(bar.Message().startsWith(QString::fromUtf8("右(閉じ)括弧が必要です（")))
         << bar.Message().toStdString();
     EXPECT_TRUE(bar.CountText().isEmpty());
+    // The position is the typed pattern's, also when fuzzy matching rewrites it.
+    const QString message = bar.Message();
+    bar.SetOptions(Options(false, false, true, true, false, false));
+    EXPECT_EQ(bar.Message(), message);
     e.grab(); // paints with the faulty pattern
     for (int row = 0; row < e.ListCount(); ++row)
         EXPECT_THROW(e.FindInRow(row), std::exception);
