@@ -34,7 +34,9 @@ TExSearchOptions TFindQuery::LineOptions() const {
 }
 
 void ForEachMatch(const std::string& text, const TFindQuery& query,
-                  const std::function<bool(std::size_t, std::size_t)>& sink) {
+                  const std::function<bool(std::size_t, std::size_t)>& sink,
+                  const std::atomic<bool>* stop) {
+    const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
     if (query.Pattern.empty())
         return;
     if (!query.Regexp) {
@@ -65,7 +67,7 @@ void ForEachMatch(const std::string& text, const TFindQuery& query,
             if (!sink(start + static_cast<std::size_t>(match.position - 1),
                       static_cast<std::size_t>(match.length)))
                 return;
-        if (!breakFollows)
+        if (!breakFollows || stopped())
             return;
         start = end + 2;
     }

@@ -3,6 +3,7 @@
 #include "editor/search/SearchOptions.h"
 #include "regexp/TLineSearch.h"
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -32,9 +33,11 @@ struct TFindQuery {
 
 // Calls sink with the byte offset and length of every match in text (as the editor's Lines
 // give it, CR LF between lines) from the start on, each search going on after the previous
-// match, until sink returns false. An empty pattern finds nothing; a faulty regular
-// expression raises ERegExpParser.
+// match, until sink returns false or stop (when given) is set, which a search on another
+// thread looks at after every line and every match. An empty pattern finds nothing; a faulty
+// regular expression raises ERegExpParser.
 void ForEachMatch(const std::string& text, const TFindQuery& query,
-                  const std::function<bool(std::size_t offset, std::size_t length)>& sink);
+                  const std::function<bool(std::size_t offset, std::size_t length)>& sink,
+                  const std::atomic<bool>* stop = nullptr);
 
 } // namespace kes

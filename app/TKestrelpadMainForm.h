@@ -166,8 +166,9 @@ private:
     void LoadFindSettings(TMemIniFileEx& ini);
     void SaveFindSettings(TMemIniFileEx& ini);
     void FindQueryChanged();
-    // The text changed: the count is out of date.
-    void FindTextChanged();
+    // The text or the query changed: the count is out of date. An edit recounts after a pause.
+    void FindTextChanged(int delayMs = EditCountDelayMs);
+    static constexpr int EditCountDelayMs = 300;
 
     TAppPaths paths_;
     TAppDialogs dialogs_;

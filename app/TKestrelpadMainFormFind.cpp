@@ -130,10 +130,10 @@ void TKestrelpadMainForm::FindQueryChanged() {
     // The marks swallow a faulty pattern; the bar says what is wrong with it.
     const QString message = PatternProblem(query);
     findBar_->ShowMessage(message);
-    FindTextChanged();
+    FindTextChanged(0);
 }
 
-void TKestrelpadMainForm::FindTextChanged() {
+void TKestrelpadMainForm::FindTextChanged(int delayMs) {
     if (!findBar_ || findBar_->isHidden())
         return;
     const TFindQuery& query = finder_->Query();
@@ -143,7 +143,7 @@ void TKestrelpadMainForm::FindTextChanged() {
         return;
     }
     findBar_->ShowCounting();
-    matchCounter_->Start(editor_, query);
+    matchCounter_->Start(editor_, query, delayMs);
 }
 
 void TKestrelpadMainForm::FindExecute(bool down) {

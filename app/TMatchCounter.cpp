@@ -12,6 +12,8 @@ namespace kes {
 TMatchCounter::TMatchCounter(QObject* parent) : QObject(parent) {
     slice_.setInterval(0);
     connect(&slice_, &QTimer::timeout, this, &TMatchCounter::GatherSlice);
+    delay_.setSingleShot(true);
+    connect(&delay_, &QTimer::timeout, &slice_, qOverload<>(&QTimer::start));
 }
 
 TMatchCounter::~TMatchCounter() {
@@ -20,17 +22,18 @@ TMatchCounter::~TMatchCounter() {
         job->worker.join();
 }
 
-void TMatchCounter::Start(TEditor* editor, const TFindQuery& query) {
+void TMatchCounter::Start(TEditor* editor, const TFindQuery& query, int delayMs) {
     Stop();
     editor_ = editor;
     query_ = query;
     snapshot_ = {};
-    slice_.start();
+    delay_.start(delayMs);
 }
 
 void TMatchCounter::Stop() {
     ++generation_;
     editor_ = nullptr;
+    delay_.stop();
     slice_.stop();
     for (const std::unique_ptr<TJob>& job : jobs_)
         job->abandoned = true;
@@ -63,10 +66,13 @@ void TMatchCounter::StartWorker() {
             text += std::exchange(piece, {});
         int count = 0;
         try {
-            ForEachMatch(text, query, [&count, running](std::size_t, std::size_t) {
-                ++count;
-                return !running->abandoned;
-            });
+            ForEachMatch(
+                text, query,
+                [&count](std::size_t, std::size_t) {
+                    ++count;
+                    return true;
+                },
+                &running->abandoned);
         } catch (const ERegExpParser&) {
             count = -1;
         }

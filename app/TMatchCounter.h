@@ -19,7 +19,7 @@ class TEditor;
 // Counts the matches of a query in an editor's whole text without holding up the window: the
 // text is copied in slices on the event loop (a changed text starts the copy again), and the
 // copy is searched on a worker thread. A new count, Stop or the counter's end abandons the
-// one running; an abandoned worker finishes its search unseen.
+// one running; an abandoned worker stops at the next line or match it reaches.
 class TMatchCounter : public QObject {
     Q_OBJECT
 
@@ -27,7 +27,8 @@ public:
     explicit TMatchCounter(QObject* parent = nullptr);
     ~TMatchCounter() override;
 
-    void Start(TEditor* editor, const TFindQuery& query);
+    // Counts after delayMs, so that steady typing does not copy the text for every key.
+    void Start(TEditor* editor, const TFindQuery& query, int delayMs = 0);
     void Stop();
     bool Counting() const { return editor_ != nullptr; }
 
@@ -54,6 +55,7 @@ private:
     TEditor* editor_ = nullptr;
     TFindQuery query_;
     TTextSnapshot snapshot_;
+    QTimer delay_;
     QTimer slice_;
     std::size_t sliceBytes_ = std::size_t(4) << 20;
     std::uint64_t generation_ = 0;
