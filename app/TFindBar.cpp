@@ -88,6 +88,8 @@ TFindBar::TFindBar(QWidget* parent) : QWidget(parent) {
     grid->addWidget(replaceAll_, 4, 3);
     SetReplaceRowVisible(false);
 
+    // Keys reach the combo box, which hands some on to its line edit; both are watched.
+    pattern_->installEventFilter(this);
     pattern_->lineEdit()->installEventFilter(this);
     replacement_->installEventFilter(this);
     connect(pattern_, &QComboBox::editTextChanged, this, &TFindBar::QueryChanged);

@@ -51,8 +51,13 @@ std::set<Span> Marked(TEditorExBase& e) {
     return spans;
 }
 
+// A key as the desktop delivers it: to the focus widget, which must be the one expected (a
+// line edit inside a combo box hands its focus to the box).
 void Type(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(widget, key, modifiers);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_TRUE(focus == widget || widget->focusProxy() == focus)
+        << (focus ? focus->metaObject()->className() : "no focus");
+    QTest::keyClick(focus, key, modifiers);
 }
 
 TEST(TKestrelpadMainFormFind, FindsBothWaysWithWrapAroundAndMarksExactlyWhatItFinds) {
