@@ -148,11 +148,10 @@ void TKestrelpadMainForm::FindTextChanged(int delayMs) {
 
 void TKestrelpadMainForm::FindExecute(bool down) {
     if (findBar_->isHidden()) {
-        // From the editor with the bar closed: the last find string, without marks.
-        if (findSettings_.History.empty())
-            return;
+        // From the editor with the bar closed: the bar's find text, else the last find
+        // string, without marks.
         TFindQuery query = findBar_->Query();
-        if (query.Pattern.empty())
+        if (query.Pattern.empty() && !findSettings_.History.empty())
             query.Pattern = findSettings_.History.front();
         finder_->SetQuery(query);
     }

@@ -234,6 +234,18 @@ TEST(TKestrelpadMainFormFind, ReplacesOneMatchOrAllInOneUndoStep) {
     e.Undo();
     EXPECT_EQ(e.Lines()->GetTextStr(), Cp932("猫 ねこ\r\ncat 猫cat"));
 
+    // Matches over the rows of wrapped lines are placed by their offsets in the whole text.
+    e.WrapOption()->SetWrapByte(12);
+    e.SetWordWrap(true);
+    e.Lines()->SetTextStr("0123456789abcdef\r\n0123456789abcdef 0123456789abcdef");
+    bar.SetPattern(QStringLiteral("9abcdef"));
+    bar.ReplacementEdit()->setText(QStringLiteral("-"));
+    form.ReplaceAllExecute();
+    EXPECT_EQ(e.Lines()->GetTextStr(), "012345678-\r\n012345678- 012345678-");
+    e.Undo();
+    EXPECT_EQ(e.Lines()->GetTextStr(), "0123456789abcdef\r\n0123456789abcdef 0123456789abcdef");
+    e.SetWordWrap(false);
+
     // A regular expression's replacement is literal text; a fuzzy one finds every spelling.
     bar.SetOptions(Options(false, false, true, true, false, false));
     bar.SetPattern(QString::fromUtf8("ｷｬｯﾄ|c(a)t"));
