@@ -112,6 +112,27 @@ void CountMatches(const char* pattern, bool regexp, bool fuzzy, Results& r) {
     r["matches"] = bar.CountText().section(' ', 0, 0).toDouble();
 }
 
+// "Next" for a pattern the corpus lacks, which goes round the whole text once: the longest a
+// find command holds the window.
+void FindAbsent(bool regexp, Results& r) {
+    std::unique_ptr<QApplication> app = MakeApplication();
+    kes::TKestrelpadMainForm form(BenchFormOptions());
+    form.resize(800, 600);
+    form.show();
+    form.Editor()->Lines()->LoadFromFile(CorpusPath());
+    form.OpenFindBar(false);
+    kes::TFindBar& bar = *form.FindBar();
+    kes::TFindQuery options;
+    options.Regexp = regexp;
+    bar.SetOptions(options);
+    bar.SetPattern(QStringLiteral("zzqzz"));
+    QApplication::processEvents();
+    Samples find("find");
+    for (int i = 0; i < 3; ++i)
+        find.Time([&] { form.FindExecute(true); });
+    find.Store(r);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -130,6 +151,10 @@ int main(int argc, char** argv) {
                     [](Results& r) { CountMatches("ｈｅｌｌｏ", true, true, r); });
     RegisterInChild("MainWindow/Count/regexp", "count_p50_ms",
                     [](Results& r) { CountMatches("[0-9]+\\.html", true, false, r); });
+    RegisterInChild("MainWindow/FindAbsent/plain", "find_p50_ms",
+                    [](Results& r) { FindAbsent(false, r); });
+    RegisterInChild("MainWindow/FindAbsent/regexp", "find_p50_ms",
+                    [](Results& r) { FindAbsent(true, r); });
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
