@@ -44,3 +44,21 @@ inline std::string WriteProtect(int slot) {
 }
 
 } // namespace kes::setting
+
+// The find bar's options and its last find strings (newest first), each string escaped by
+// EscapeIniValue so that the file's loading rules give it back unchanged.
+namespace kes::setting {
+
+inline constexpr std::string_view Find = "Find";
+inline constexpr std::string_view FindMatchCase = "MatchCase";
+inline constexpr std::string_view FindWholeWord = "WholeWord";
+inline constexpr std::string_view FindRegexp = "Regexp";
+inline constexpr std::string_view FindFuzzy = "Fuzzy";
+inline constexpr std::string_view FindIgnoreWidth = "IgnoreWidth";
+inline constexpr std::string_view FindIgnoreBlanks = "IgnoreBlanks";
+// "History1" ... "History10".
+inline std::string FindHistory(int n) {
+    return "History" + std::to_string(n);
+}
+
+} // namespace kes::setting

@@ -6,6 +6,7 @@
 #include "app/TMemIniFileEx.h"
 #include "app/TRecoveryStore.h"
 #include "app/TStatusPanels.h"
+#include "app/TTextFinder.h"
 #include "app/TToolIcons.h"
 #include "editorex/TEditorExBase.h"
 #include "editorex/TEditorExMarks.h"
@@ -77,8 +78,8 @@ TKestrelpadMainForm::TKestrelpadMainForm(TMainFormOptions options, QWidget* pare
     windowFont.SetName("ＭＳ Ｐゴシック");
     windowFont.SetHeight(kDesignedFontHeight);
     setFont(windowFont.ToQFont());
-    setCentralWidget(editor_);
     ConfigureEditor();
+    BuildFindBar();
     statusPanels_ = new TStatusPanels(this);
     setStatusBar(statusPanels_);
     BuildMenus();
@@ -241,6 +242,8 @@ void TKestrelpadMainForm::BuildMenus() {
     add(edit, {"Undo", "Redo", "-", "CutClipboard", "CopyClipboard", "PasteClipboard",
                "PasteClipboardBlockquote", "DeleteSelected", "AllSelect", "BoxSelection", "-",
                "InsertFS", "InsertDateTime", "SetQuoteCode", "PostSafe"});
+    QMenu* find = menuBar()->addMenu(U("検索(&S)"));
+    add(find, {"Find", "Replace", "-", "FindNext", "FindPrevious"});
     QMenu* settings = menuBar()->addMenu(U("設定(&C)"));
     add(settings, {"Configure"});
     QMenu* help = menuBar()->addMenu(U("ヘルプ(&H)"));
@@ -359,6 +362,7 @@ void TKestrelpadMainForm::ConnectActions() {
     on("InsertDateTime", [this] { InsertDateTimeExecute(); });
     on("Configure", [this] { ConfigureExecute(); });
     on("About", [this] { AboutExecute(); });
+    ConnectFindActions();
 }
 
 // ---- start and end
@@ -368,6 +372,7 @@ void TKestrelpadMainForm::FormCreate() {
         TMemIniFileEx ini(paths_.SettingsFile());
         SetOuterBounds(ini.ReadRect(setting::Window, setting::Size, DesignedBounds));
         ini.ReadStrings(setting::Sentence, *phrases_);
+        LoadFindSettings(ini);
         ShowProblems(ini.Problems());
     }
     ApplySettings();
@@ -391,6 +396,7 @@ void TKestrelpadMainForm::FormDestroy() {
     TMemIniFileEx ini(paths_.SettingsFile());
     ini.WriteRect(setting::Window, setting::Size, OuterBounds());
     ini.WriteStrings(setting::Sentence, *phrases_, false);
+    SaveFindSettings(ini);
     ini.Save();
     ShowProblems(ini.Problems());
 }
@@ -565,6 +571,7 @@ void TKestrelpadMainForm::EditorChange(TObject*) {
     statusPanels_->SetText(1, QString::asprintf("%4zu", TextLength()) + U("文字"));
     ShowTextFormat();
     EditorCaretMoved(editor_);
+    FindTextChanged();
 }
 
 void TKestrelpadMainForm::EditorCaretMoved(TObject*) {

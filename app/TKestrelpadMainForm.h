@@ -3,6 +3,7 @@
 #include "app/TAppDialogs.h"
 #include "app/TAppPaths.h"
 #include "app/TAppSettings.h"
+#include "app/TFindSettings.h"
 #include "app/TMainActions.h"
 #include "toolkit/core/TRect.h"
 #include "toolkit/core/TTextFormat.h"
@@ -26,6 +27,10 @@ class QToolButton;
 namespace kes {
 
 class TEditorExBase;
+class TFindBar;
+class TMatchCounter;
+class TMemIniFileEx;
+class TTextFinder;
 class THelpWindow;
 class TRecoveryStore;
 class TSentenceForm;
@@ -76,6 +81,9 @@ public:
     TSentenceForm* SentenceForm();
     TRecoveryStore* Recovery() const { return recovery_.get(); }
     const QString& OfferedRecovery() const { return offeredRecovery_; }
+    TFindBar* FindBar() const { return findBar_; }
+    TTextFinder* Finder() const { return finder_.get(); }
+    const TFindSettings& FindSettings() const { return findSettings_; }
 
     // Reads the settings file anew and applies everything but the bounds and the phrases: the
     // editor font, quote mark, input-method flag, word wrap, the mail fountain's colours and
@@ -99,6 +107,15 @@ public:
     void SaveToFile(const QString& fileName);
     void LoadFromFile(const QString& fileName,
                       std::optional<TTextEncoding> encoding = std::nullopt);
+
+    // The find bar (TKestrelpadMainFormFind.cpp): opened with the first line of the selection
+    // as the find text, with or without the replace row; closing it leaves the last match
+    // selected and gives the focus back to the editor.
+    void OpenFindBar(bool replace);
+    void CloseFindBar();
+    void FindExecute(bool down);
+    void ReplaceExecute();
+    void ReplaceAllExecute();
 
 protected:
     bool event(QEvent* event) override;
@@ -159,6 +176,15 @@ private:
     std::string Text() const;
     size_t TextLength() const;
     void ClipboardChanged();
+    // The find bar's side of the window (TKestrelpadMainFormFind.cpp).
+    void BuildFindBar();
+    void ConnectFindActions();
+    void LoadFindSettings(TMemIniFileEx& ini);
+    void SaveFindSettings(TMemIniFileEx& ini);
+    void FindQueryChanged();
+    // The text or the query changed: the count is out of date. An edit recounts after a pause.
+    void FindTextChanged(int delayMs = EditCountDelayMs);
+    static constexpr int EditCountDelayMs = 300;
 
     TAppPaths paths_;
     TAppDialogs dialogs_;
@@ -189,6 +215,10 @@ private:
     TRect pendingBounds_{};
     bool boundsPending_ = false;
     bool destroyed_ = false;
+    TFindBar* findBar_ = nullptr;
+    std::unique_ptr<TTextFinder> finder_;
+    TMatchCounter* matchCounter_ = nullptr;
+    TFindSettings findSettings_;
 };
 
 } // namespace kes

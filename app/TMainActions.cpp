@@ -180,6 +180,16 @@ std::vector<TActionRow> Table() {
         // switched on; the window offers it here.
         {"BoxSelection", U("編集"), U("矩形選択(&K)"), U("矩形選択"),
          U("矩形（箱型）で選択します。"), Keys({"Ctrl+K"})},
+        // The find bar's commands; the keys keep clear of the function keys and the Ctrl
+        // shortcuts above.
+        {"Find", U("検索"), U("検索(&F)..."), U("文字列の検索"),
+         U("検索バーを開いて文字列を検索します。"), Keys({"Ctrl+F"})},
+        {"Replace", U("検索"), U("置換(&R)..."), U("文字列の置換"),
+         U("検索バーを開いて文字列を置換します。"), Keys({"Ctrl+H"})},
+        {"FindNext", U("検索"), U("次を検索(&N)"), U("次を検索"), U("次の一致箇所を検索します。"),
+         Keys({"Ctrl+G"})},
+        {"FindPrevious", U("検索"), U("前を検索(&P)"), U("前を検索"),
+         U("前の一致箇所を検索します。"), Keys({"Ctrl+Shift+G"})},
         {"InsertFS", U("ツール"), U("定型句の挿入(&F)"), U("定型句の挿入"),
          U("定型句を挿入します。"), Keys({"F6"})},
         {"InsertDateTime", U("ツール"), U("日付と時刻の挿入(&D)"), U("日付と時刻の挿入"),

@@ -2,6 +2,7 @@
 // the status bar updated and the idle rules run after every key, and the start of the program
 // up to its first painted window, with an empty clipboard and with 1 MB of text on it. Each
 // scenario runs in a child process of its own; figures are medians (p50) and 90th percentiles.
+#include "app/TFindBar.h"
 #include "bench/BenchApplication.h"
 #include "bench/BenchMainForm.h"
 #include "bench/BenchSupport.h"
@@ -15,6 +16,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -74,6 +76,63 @@ void StartUp(size_t clipboardBytes, Results& r) {
     start.Store(r);
 }
 
+// The find bar's count of matches over the whole corpus, from the pattern being set to the
+// count shown, while the event loop goes on; the longest turn of the loop tells whether the
+// window stayed responsive.
+void CountMatches(const char* pattern, bool regexp, bool fuzzy, Results& r) {
+    std::unique_ptr<QApplication> app = MakeApplication();
+    kes::TKestrelpadMainForm form(BenchFormOptions());
+    form.resize(800, 600);
+    form.show();
+    form.Editor()->Lines()->LoadFromFile(CorpusPath());
+    form.OpenFindBar(false);
+    QApplication::processEvents();
+    kes::TFindBar& bar = *form.FindBar();
+    kes::TFindQuery options;
+    options.Regexp = regexp;
+    options.Fuzzy = fuzzy;
+    bar.SetOptions(options);
+    Samples count("count");
+    double longestTurn = 0;
+    for (int i = 0; i < 3; ++i) {
+        bar.SetPattern(QString());
+        QApplication::processEvents();
+        count.Time([&] {
+            bar.SetPattern(QString::fromUtf8(pattern));
+            auto turn = Clock::now();
+            while (!bar.CountText().endsWith(QString::fromUtf8("件"))) {
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+                longestTurn = std::max(longestTurn, Since(turn) * 1000);
+                turn = Clock::now();
+            }
+        });
+    }
+    count.Store(r);
+    r["longest_turn_ms"] = longestTurn;
+    r["matches"] = bar.CountText().section(' ', 0, 0).toDouble();
+}
+
+// "Next" for a pattern the corpus lacks, which goes round the whole text once: the longest a
+// find command holds the window.
+void FindAbsent(bool regexp, Results& r) {
+    std::unique_ptr<QApplication> app = MakeApplication();
+    kes::TKestrelpadMainForm form(BenchFormOptions());
+    form.resize(800, 600);
+    form.show();
+    form.Editor()->Lines()->LoadFromFile(CorpusPath());
+    form.OpenFindBar(false);
+    kes::TFindBar& bar = *form.FindBar();
+    kes::TFindQuery options;
+    options.Regexp = regexp;
+    bar.SetOptions(options);
+    bar.SetPattern(QStringLiteral("zzqzz"));
+    QApplication::processEvents();
+    Samples find("find");
+    for (int i = 0; i < 3; ++i)
+        find.Time([&] { form.FindExecute(true); });
+    find.Store(r);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -86,6 +145,16 @@ int main(int argc, char** argv) {
                     [](Results& r) { StartUp(0, r); });
     RegisterInChild("MainWindow/Start/clipboard:1MB", "start_p50_ms",
                     [](Results& r) { StartUp(1 << 20, r); });
+    RegisterInChild("MainWindow/Count/word", "count_p50_ms",
+                    [](Results& r) { CountMatches("thread", false, false, r); });
+    RegisterInChild("MainWindow/Count/fuzzy", "count_p50_ms",
+                    [](Results& r) { CountMatches("ｈｅｌｌｏ", true, true, r); });
+    RegisterInChild("MainWindow/Count/regexp", "count_p50_ms",
+                    [](Results& r) { CountMatches("[0-9]+\\.html", true, false, r); });
+    RegisterInChild("MainWindow/FindAbsent/plain", "find_p50_ms",
+                    [](Results& r) { FindAbsent(false, r); });
+    RegisterInChild("MainWindow/FindAbsent/regexp", "find_p50_ms",
+                    [](Results& r) { FindAbsent(true, r); });
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -300,6 +300,9 @@ public:
     // as a hit, painted in the hit colours (hsDraw) or under a block caret from its start
     // (hsCaret, for a length above 0). The hit lasts until the selection is cleared.
     void ShowHit(int length);
+    // Shows a match found by other means as Search shows its own: `length` bytes from `offset`
+    // bytes after the start of fromRow, scrolled into view at a third of it.
+    void ShowMatch(int fromRow, int offset, int length);
     int HitLength() const { return hitLength_; }
 
     // ---- Edit-control requests (TEditorRequests.cpp) --------------------------------------

@@ -20,16 +20,20 @@ bool TEditor::Search(std::string_view pattern, TSearchOptions options) {
     TRowsMatch match;
     if (!rows.Find(row, index, match))
         return false;
+    ShowMatch(match.Row, match.Offset, match.Length);
+    return true;
+}
+
+void TEditor::ShowMatch(int fromRow, int offset, int length) {
     // The caret moves without scrolling, so that a match outside the view comes to stand at a
     // third of it, as the scroll-caret request places it.
     WithCaretUpdatesSuppressed([&] {
         CleanSelection();
-        PlaceCaretAtOffset(match.Row, match.Offset);
-        ShowHit(match.Length);
+        PlaceCaretAtOffset(fromRow, offset);
+        ShowHit(length);
     });
     ScrollCaret();
     CaretChanged();
-    return true;
 }
 
 void TEditor::ShowHit(int length) {

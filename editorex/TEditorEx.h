@@ -15,6 +15,7 @@ namespace kes {
 
 class TBracketDepths;
 class TEditorExMarks;
+class TFindHighlighter;
 class TVerticalLines;
 
 // One bracket of a matched pair: its row, its 1-based byte position in the row's text and the
@@ -58,6 +59,11 @@ public:
     void SetExSearchOptions(TExSearchOptions value);
 
     // ---- Find highlighting (TEditorExFind.cpp) --------------------------------------------
+    // Marks what highlighter finds in place of the find string (not owned; nullptr: the find
+    // string again). Setting it repaints while FindMark is visible, also when it is the same
+    // highlighter, whose own search changed.
+    TFindHighlighter* FindHighlighter() const { return findHighlighter_; }
+    void SetFindHighlighter(TFindHighlighter* value);
     // Fills the match list with the matches in the logical line holding row and returns their
     // number; a faulty regular expression raises ERegExpParser.
     int FindInRow(int row);
@@ -128,6 +134,7 @@ private:
 
     std::unique_ptr<TEditorExMarks> exMarks_;
     std::unique_ptr<TLineSearch> search_;
+    TFindHighlighter* findHighlighter_ = nullptr;
     std::vector<TSearchInfo> searchList_;
     std::unique_ptr<TVerticalLines> verticalLines_;
     bool parenFound_ = false;

@@ -1,6 +1,7 @@
 #include "editorex/TEditorEx.h"
 
 #include "editorex/TEditorExMarks.h"
+#include "editorex/TFindHighlighter.h"
 #include "fountain/TFountainColor.h"
 #include "textmodel/TEditorScreenStrings.h"
 
@@ -21,10 +22,20 @@ void TEditorEx::SetExSearchOptions(TExSearchOptions value) {
         PaintNow(ClientRect());
 }
 
+void TEditorEx::SetFindHighlighter(TFindHighlighter* value) {
+    findHighlighter_ = value;
+    if (exMarks_->FindMark()->Visible())
+        PaintNow(ClientRect());
+}
+
 int TEditorEx::FindInRow(int row) {
     searchList_.clear();
     const int first = WordWrap() ? FirstRowOfLine(row) : row;
     const int last = WordWrap() ? LastRowOfLine(row) : row;
+    if (findHighlighter_) {
+        findHighlighter_->FindInLine(*this, first, last, searchList_);
+        return static_cast<int>(searchList_.size());
+    }
     std::string line;
     for (int r = std::max(first, 0); r <= last && r < ListCount(); ++r)
         line += ScreenStrings().View(r);

@@ -2,6 +2,7 @@
 // trying the program: kespad-gallery OUTPUT_FOLDER.
 
 #include "app/TDateTimeFormats.h"
+#include "app/TFindBar.h"
 #include "app/TKestrelpadMainForm.h"
 #include "app/TSentenceForm.h"
 #include "app/TToolIcons.h"
@@ -15,7 +16,9 @@
 #include "toolkit/gui/QtText.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QImage>
@@ -30,6 +33,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextCharFormat>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -184,8 +188,11 @@ void ShowPostSafe(TKestrelpadMainForm& form, bool convert) {
         form.Action("PostSafe")->trigger();
 }
 
+// The find bar's scenes (after the other scenes of the main window).
+void AddFindBarScenes(std::vector<Scene>& scenes);
+
 std::vector<Scene> Scenes() {
-    return {
+    std::vector<Scene> scenes = {
         {"main-window-empty", [](TKestrelpadMainForm& form) { form.ApplicationEventsIdle(); }},
         {"main-window-slot-menu", ShowSlotMenu},
         {"main-window-question", ShowQuestion},
@@ -342,6 +349,43 @@ std::vector<Scene> Scenes() {
                         "漢字\t\tかな\tｶﾅ\tend");
          }},
     };
+    AddFindBarScenes(scenes);
+    return scenes;
+}
+
+// The find bar as a user opens it: pattern and options set, the next match selected and the
+// count in the bar once the worker has it.
+void OpenFindBar(TKestrelpadMainForm& form, bool replace, const char* pattern,
+                 const TFindQuery& options) {
+    SetText(*form.Editor(), FindText);
+    form.OpenFindBar(replace);
+    TFindBar& bar = *form.FindBar();
+    bar.SetOptions(options);
+    bar.SetPattern(QString::fromUtf8(pattern));
+    form.FindExecute(true);
+    for (int i = 0; i < 100 && bar.CountText() == QString::fromUtf8("数えています…"); ++i) {
+        QEventLoop wait;
+        QTimer::singleShot(10, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+}
+
+void AddFindBarScenes(std::vector<Scene>& scenes) {
+    TFindQuery plain;
+    TFindQuery fuzzy;
+    fuzzy.Regexp = true;
+    fuzzy.Fuzzy = true;
+    scenes.push_back({"find-bar-marks", [plain](TKestrelpadMainForm& form) {
+                          OpenFindBar(form, false, "post", plain);
+                          form.FindExecute(true);
+                      }});
+    scenes.push_back({"find-bar-pattern-error", [fuzzy](TKestrelpadMainForm& form) {
+                          OpenFindBar(form, false, "(post|ｶﾞ", fuzzy);
+                      }});
+    scenes.push_back({"find-bar-replace", [fuzzy](TKestrelpadMainForm& form) {
+                          OpenFindBar(form, true, "ｶﾞ", fuzzy);
+                          form.FindBar()->ReplacementEdit()->setText(QString::fromUtf8("ガ"));
+                      }});
 }
 
 // Every command picture on tool bars at 16 and 32 pixels, the small ones also disabled as the

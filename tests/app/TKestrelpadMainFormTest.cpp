@@ -35,7 +35,8 @@ TEST(TKestrelpadMainForm, HoldsTheEditorWithThePostEditorsSettings) {
     TKestrelpadMainForm& form = fixture.Start();
     EXPECT_EQ(form.windowTitle(), QString("Kestrelpad"));
     TEditor* editor = form.Editor();
-    ASSERT_EQ(form.centralWidget(), editor);
+    // The editor fills the central area; the find bar, hidden, waits below it.
+    ASSERT_EQ(editor->parentWidget(), form.centralWidget());
     EXPECT_EQ(editor->Fountain(), form.MailFountain());
     EXPECT_EQ(editor->ScrollBars(), ssBoth);
     EXPECT_TRUE(editor->HorizontalScrollBarShown());
@@ -81,7 +82,7 @@ TEST(TKestrelpadMainForm, MenusAndBarsHoldTheCommandsInTheirOrder) {
     MainFormFixture fixture;
     TKestrelpadMainForm& form = fixture.Start();
     const QList<QAction*> menus = form.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 4);
+    ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ファイル(&F)"));
     EXPECT_EQ(
         ItemNames(menus[0]->menu()->actions()),
@@ -92,8 +93,11 @@ TEST(TKestrelpadMainForm, MenusAndBarsHoldTheCommandsInTheirOrder) {
               Split("Undo Redo - CutClipboard CopyClipboard PasteClipboard "
                     "PasteClipboardBlockquote DeleteSelected AllSelect BoxSelection - InsertFS "
                     "InsertDateTime SetQuoteCode PostSafe"));
-    EXPECT_EQ(ItemNames(menus[2]->menu()->actions()), Split("Configure"));
-    EXPECT_EQ(ItemNames(menus[3]->menu()->actions()), Split("HelpContents - About"));
+    EXPECT_EQ(menus[2]->text(), QString::fromUtf8("検索(&S)"));
+    EXPECT_EQ(ItemNames(menus[2]->menu()->actions()),
+              Split("Find Replace - FindNext FindPrevious"));
+    EXPECT_EQ(ItemNames(menus[3]->menu()->actions()), Split("Configure"));
+    EXPECT_EQ(ItemNames(menus[4]->menu()->actions()), Split("HelpContents - About"));
     EXPECT_EQ(ItemNames(form.EditorDefaultPopup()->actions()),
               Split("Undo Redo - CutClipboard CopyClipboard PasteClipboard "
                     "PasteClipboardBlockquote DeleteSelected AllSelect - InsertFS "
