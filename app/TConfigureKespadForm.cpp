@@ -337,8 +337,11 @@ void TConfigureKespadForm::ShowSampleFont() {
 }
 
 int TConfigureKespadForm::Execute(QWidget* parent, const QString& settingsFile,
-                                  double pixelsPerInch, ProblemReporter showProblems) {
+                                  double pixelsPerInch, ProblemReporter showProblems,
+                                  std::function<void(QDialog* dialog)> showHelp) {
     TConfigureKespadForm form(settingsFile, pixelsPerInch, showProblems, parent);
+    if (showHelp)
+        form.ShowHelp = [&form, &showHelp] { showHelp(&form); };
     if (!form.ReadProblems().isEmpty() && showProblems)
         showProblems(parent, form.ReadProblems().join('\n'));
     QScreen* screen = parent ? parent->screen() : form.screen();

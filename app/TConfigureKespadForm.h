@@ -38,9 +38,11 @@ public:
                          QWidget* parent = nullptr);
 
     // Opens the dialog modally over parent, centred on the screen, and returns once it is
-    // closed and the file written; the problems go to showProblems (the error box by default).
+    // closed and the file written; the problems go to showProblems (the error box by default)
+    // and the help button calls showHelp with the open dialog.
     static int Execute(QWidget* parent, const QString& settingsFile, double pixelsPerInch,
-                       ProblemReporter showProblems = StandardProblemReporter());
+                       ProblemReporter showProblems = StandardProblemReporter(),
+                       std::function<void(QDialog* dialog)> showHelp = {});
     static ProblemReporter StandardProblemReporter();
 
     // What the font button offers (the fixed-pitch font dialog); true when font was changed.

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -17,7 +18,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(browser_);
 }
 
-void THelpWindow::ShowContents(const QString& fileName) {
+void THelpWindow::ShowSection(const QString& fileName, const QString& anchor) {
     QFile file(fileName);
     if (file.open(QIODevice::ReadOnly)) {
         browser_->setHtml(QString::fromUtf8(file.readAll()));
@@ -25,10 +26,11 @@ void THelpWindow::ShowContents(const QString& fileName) {
         browser_->setPlainText(
             QString::fromUtf8("ヘルプファイル %1 が見つかりません。").arg(fileName));
     }
-    browser_->scrollToAnchor(QStringLiteral("contents"));
     show();
     raise();
     activateWindow();
+    // The page is laid out for the window's width once the window is shown.
+    QTimer::singleShot(0, browser_, [this, anchor] { browser_->scrollToAnchor(anchor); });
 }
 
 } // namespace kes

@@ -14,8 +14,9 @@ class THelpWindow : public QWidget {
 public:
     explicit THelpWindow(QWidget* parent = nullptr);
 
-    // Shows the contents page of fileName; a missing file shows a page that says so.
-    void ShowContents(const QString& fileName);
+    // Shows fileName at the anchor (the contents come first, at "contents"); a missing file
+    // shows a page that says so.
+    void ShowSection(const QString& fileName, const QString& anchor);
     QTextBrowser* Browser() const { return browser_; }
 
 private:

@@ -20,6 +20,7 @@
 
 class QAction;
 class QComboBox;
+class QDialog;
 class QMenu;
 class QToolBar;
 class QToolButton;
@@ -152,6 +153,8 @@ private:
     // Tells in status panel 0 how many characters of the text boards garble, when any do.
     void WarnOfDangerousCharacters(std::string_view text);
     void HelpContentsExecute();
+    // Shows the help file at an anchor, over a modal dialog when one is open.
+    void ShowHelp(const QString& anchor, QDialog* dialog = nullptr);
     void InsertFSExecute();
     void InsertDateTimeExecute();
     void ConfigureExecute();

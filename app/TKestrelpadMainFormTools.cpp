@@ -62,15 +62,34 @@ TSentenceForm* TKestrelpadMainForm::SentenceForm() {
 }
 
 void TKestrelpadMainForm::ConfigureExecute() {
-    TConfigureKespadForm::Execute(this, paths_.SettingsFile(), logicalDpiY(), dialogs_.ShowError);
+    TConfigureKespadForm::Execute(
+        this, paths_.SettingsFile(), logicalDpiY(), dialogs_.ShowError,
+        [this](QDialog* dialog) { ShowHelp(QStringLiteral("config"), dialog); });
     ApplySettings();
     editor_->update();
 }
 
 void TKestrelpadMainForm::HelpContentsExecute() {
+    ShowHelp(QStringLiteral("contents"));
+}
+
+void TKestrelpadMainForm::ShowHelp(const QString& anchor, QDialog* dialog) {
     if (!helpWindow_)
         helpWindow_ = new THelpWindow(this);
-    helpWindow_->ShowContents(TAppPaths::HelpFile());
+    // A modal dialog lets only its own windows take input: while it is open the viewer belongs
+    // to it, and it comes back to the main window, still shown, when the dialog closes.
+    if (dialog && helpWindow_->parentWidget() != dialog) {
+        helpWindow_->setParent(dialog, Qt::Window);
+        connect(
+            dialog, &QDialog::finished, helpWindow_,
+            [this] {
+                const bool shown = helpWindow_->isVisible();
+                helpWindow_->setParent(this, Qt::Window);
+                helpWindow_->setVisible(shown);
+            },
+            Qt::SingleShotConnection);
+    }
+    helpWindow_->ShowSection(TAppPaths::HelpFile(), anchor);
 }
 
 void TKestrelpadMainForm::AboutExecute() {

@@ -1,3 +1,4 @@
+#include "app/TConfigureKespadForm.h"
 #include "app/THelpWindow.h"
 #include "app/TKestrelpadMainForm.h"
 #include "app/TStatusPanels.h"
@@ -6,9 +7,13 @@
 #include "textmodel/TEditorStrings.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +78,30 @@ TEST(TKestrelpadMainFormTools, HelpShowsItsContentsAndLeavesWithTheProgram) {
     form.Action("AppExit")->trigger();
     EXPECT_FALSE(form.HelpWindow()->isVisible());
     EXPECT_FALSE(form.isVisible());
+}
+
+// The configuration dialog is modal: its help button shows the settings section in a viewer
+// that takes input while the dialog is open, and the viewer stays open after it closes.
+TEST(TKestrelpadMainFormTools, TheDialogsHelpButtonShowsTheSettingsOverTheOpenDialog) {
+    MainFormFixture fixture;
+    TKestrelpadMainForm& form = fixture.Start();
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TConfigureKespadForm*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        QTest::mouseClick(dialog->HelpBtn(), Qt::LeftButton);
+        test::RunEventLoop(50);
+        THelpWindow* help = form.HelpWindow();
+        seen = help && help->isVisible() && help->parentWidget() == dialog &&
+               help->Browser()->verticalScrollBar()->value() > 0;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    form.Action("Configure")->trigger();
+    EXPECT_TRUE(seen);
+    ASSERT_NE(form.HelpWindow(), nullptr);
+    EXPECT_EQ(form.HelpWindow()->parentWidget(), &form);
+    EXPECT_TRUE(form.HelpWindow()->isVisible());
 }
 
 } // namespace
