@@ -73,11 +73,11 @@ constexpr NamedColor kColors[] = {
 constexpr int kCustomIndex = 0;
 
 QIcon Swatch(TColor color) {
-    QPixmap pixmap(16, 12);
+    QPixmap pixmap(12, 10);
     pixmap.fill(ToQColor(color));
     QPainter painter(&pixmap);
     painter.setPen(Qt::black);
-    painter.drawRect(0, 0, 15, 11);
+    painter.drawRect(0, 0, 11, 9);
     return QIcon(pixmap);
 }
 
@@ -95,6 +95,14 @@ TColorBox::TColorBox(QWidget* parent) : QComboBox(parent) {
     for (const NamedColor& entry : kColors)
         addItem(Swatch(entry.color), QString::fromUtf8(entry.name), entry.color);
     setMaxVisibleItems(16);
+    // Sized for the swatch and a short name (オリーブ), not for the longest system colour's
+    // name: four boxes and their labels share the dialog's width; the open list is wider.
+    setIconSize(QSize(12, 10));
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(4);
     view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
     connect(this, &QComboBox::activated, this, &TColorBox::Activated);
     SetColor(clBlack);

@@ -152,8 +152,8 @@ QWidget* TConfigureKespadForm::MakeEditorPage() {
                                  "指定します。\n(初期値：80)"));
 
     auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(8, 8, 8, 8);
-    grid->setHorizontalSpacing(6);
+    grid->setContentsMargins(4, 8, 4, 8);
+    grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(5);
     auto* fontRow = new QHBoxLayout;
     fontRow->setSpacing(2);

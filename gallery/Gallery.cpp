@@ -1,8 +1,11 @@
 // Renders named scenes of the real editor into PNG files, for a reviewer to look at before
 // trying the program: kespad-gallery OUTPUT_FOLDER.
 
+#include "app/TAppPaths.h"
+#include "app/TConfigureKespadForm.h"
 #include "app/TDateTimeFormats.h"
 #include "app/TFindBar.h"
+#include "app/THelpWindow.h"
 #include "app/TKestrelpadMainForm.h"
 #include "app/TSentenceForm.h"
 #include "app/TToolIcons.h"
@@ -15,6 +18,7 @@
 #include "toolkit/core/TStringList.h"
 #include "toolkit/gui/QtText.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -31,7 +35,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTextCharFormat>
 #include <QTimer>
 #include <QToolBar>
@@ -123,6 +129,22 @@ void UseSettings(TKestrelpadMainForm& form, const char* text) {
     form.ApplySettings();
 }
 
+// A few boards in the address list, opened as a click on its arrow opens it.
+const char* const BoardSettings = "[URLList]\r\n"
+                                  "http://www.example.jp/bbs/index.html\r\n"
+                                  "http://board.example.com/test/read.cgi/news/1234567890/\r\n"
+                                  "www.example.net/board/\r\n"
+                                  "http://localhost:8080/forum/\r\n";
+
+void ShowBoardList(TKestrelpadMainForm& form) {
+    SetText(*form.Editor(), PostText);
+    form.EditorChange(form.Editor());
+    UseSettings(form, BoardSettings);
+    form.URLList()->showPopup();
+    QApplication::processEvents();
+    Overlays().push_back(form.URLList()->view()->window());
+}
+
 void ShowMarks(TEditor& editor) {
     TEditorMarks* marks = editor.Marks();
     marks->EofMark()->SetVisible(true);
@@ -196,6 +218,7 @@ std::vector<Scene> Scenes() {
         {"main-window-empty", [](TKestrelpadMainForm& form) { form.ApplicationEventsIdle(); }},
         {"main-window-slot-menu", ShowSlotMenu},
         {"main-window-question", ShowQuestion},
+        {"main-window-board-list", ShowBoardList},
         {"post-mail-colours",
          [](TKestrelpadMainForm& form) {
              UseSettings(form, "[Fountain]\r\nQuoteMarkup=1\r\n");
@@ -463,6 +486,35 @@ int PhraseWindows(const QDir& out) {
     return failed;
 }
 
+// The configuration dialog's three pages at their designed size, read from a settings file
+// with reserved words and boards; then the help window at its contents. Returns the number of
+// pictures not written.
+int DialogWindows(const QDir& out) {
+    QTemporaryDir folder;
+    const QString settings = folder.filePath(QStringLiteral("kespad.ini"));
+    QFile file(settings);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QByteArray("[ReserveWordList]\r\nKestrelpad\r\nsage\r\n") + BoardSettings);
+    file.close();
+    int failed = 0;
+    {
+        TConfigureKespadForm form(settings, 96, nullptr);
+        form.show();
+        const char* const names[] = {"config-editor", "config-reserved", "config-misc"};
+        for (int page = 0; page < 3; ++page) {
+            form.Pages()->setCurrentIndex(page);
+            QApplication::processEvents();
+            failed += !Save(form, out, names[page]);
+        }
+        form.hide();
+    }
+    THelpWindow help;
+    help.ShowSection(TAppPaths::HelpFile(), QStringLiteral("contents"));
+    QApplication::processEvents();
+    failed += !Save(help, out, "help-window");
+    return failed;
+}
+
 } // namespace
 } // namespace kes
 
@@ -494,6 +546,7 @@ int main(int argc, char* argv[]) {
             ++failed;
     }
     failed += kes::PhraseWindows(out);
+    failed += kes::DialogWindows(out);
     std::unique_ptr<QWidget> icons = kes::IconSheet();
     icons->show();
     QApplication::processEvents();
