@@ -15,16 +15,6 @@ bool Escaped(unsigned char byte) {
            byte == ']' || byte == '=';
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 } // namespace
 
 void TFindSettings::Remember(const std::string& pattern) {
@@ -99,8 +89,10 @@ std::string UnescapeIniValue(std::string_view value) {
             ++i;
             continue;
         }
-        const int high = value[i] == '%' && i + 2 < value.size() ? HexDigit(value[i + 1]) : -1;
-        const int low = high >= 0 ? HexDigit(value[i + 2]) : -1;
+        const int high = value[i] == '%' && i + 2 < value.size()
+                             ? HexDigitValue(static_cast<unsigned char>(value[i + 1]))
+                             : -1;
+        const int low = high >= 0 ? HexDigitValue(static_cast<unsigned char>(value[i + 2])) : -1;
         if (low >= 0) {
             out += static_cast<char>(high << 4 | low);
             i += 2;

@@ -1,6 +1,7 @@
 #include "fountain/TEditorParser.h"
 
 #include "fountain/TEditorFountain.h"
+#include "toolkit/core/Cp932.h"
 
 namespace kes {
 
@@ -11,9 +12,6 @@ unsigned char AsciiUpper(unsigned char b) {
 }
 bool IsDigit(unsigned char b) {
     return b >= '0' && b <= '9';
-}
-bool IsHexDigit(unsigned char b) {
-    return IsDigit(b) || (b >= 'A' && b <= 'F') || (b >= 'a' && b <= 'f');
 }
 
 } // namespace
@@ -89,7 +87,7 @@ bool TEditorParser::IsControlCodeHexProc() {
 
 void TEditorParser::ControlCodeHexProc() {
     token_ = ttControlCodeHex;
-    while (IsHexDigit(Byte()))
+    while (HexDigitValue(Byte()) >= 0)
         ++scan_;
 }
 

@@ -17,9 +17,6 @@ bool InRange(unsigned char b, unsigned char lo, unsigned char hi) {
 bool IsDigit(unsigned char b) {
     return InRange(b, '0', '9');
 }
-bool IsHexDigit(unsigned char b) {
-    return IsDigit(b) || InRange(b, 'A', 'F') || InRange(b, 'a', 'f');
-}
 bool IsAnkChar(unsigned char b) {
     return IsDigit(b) || InRange(b, 'A', 'Z') || InRange(b, 'a', 'z') || b == '_';
 }
@@ -305,7 +302,7 @@ void TFountainParser::CommentProc() {
 
 void TFountainParser::HexProc() {
     token_ = ttHex;
-    while (IsHexDigit(Byte()))
+    while (HexDigitValue(Byte()) >= 0)
         ++scan_;
 }
 

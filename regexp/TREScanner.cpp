@@ -5,20 +5,6 @@
 
 namespace kes {
 
-namespace {
-
-int HexDigit(std::uint16_t c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-} // namespace
-
 void TREScanner::SetText(const std::string& text) {
     text_ = text;
     position_ = 1;
@@ -74,7 +60,7 @@ std::uint16_t TREScanner::GetEscapedChar() {
         int digits = 0;
         while (digits < 4) {
             c = GetChar();
-            const int digit = HexDigit(c);
+            const int digit = HexDigitValue(c);
             if (digit < 0) {
                 if (digits == 0)
                     Error(RegExpMessage::BadHex);

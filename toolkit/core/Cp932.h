@@ -9,6 +9,17 @@ namespace kes {
 // Code page 932 (Shift_JIS as Windows uses it). The program keeps all text as CP932 bytes;
 // these are the services every loop over text relies on.
 
+// The value of an ASCII hexadecimal digit (0-9, A-F, a-f), or -1 for any other character.
+constexpr int HexDigitValue(char32_t c) {
+    if (c >= '0' && c <= '9')
+        return static_cast<int>(c - '0');
+    if (c >= 'A' && c <= 'F')
+        return static_cast<int>(c - 'A' + 10);
+    if (c >= 'a' && c <= 'f')
+        return static_cast<int>(c - 'a' + 10);
+    return -1;
+}
+
 // A lead byte starts a double-byte character: 0x81-0x9F and 0xE0-0xFC.
 constexpr bool IsLeadByte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
