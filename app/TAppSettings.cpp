@@ -28,6 +28,23 @@ void WriteLines(TMemIniFileEx& ini, std::string_view section,
     ini.WriteStrings(section, list, false);
 }
 
+// The file's lines are trimmed when read, which would take the blank off the default mark "> ":
+// a mark with blanks at an end is kept between double quotes, and so is one that is itself
+// quoted, so that reading takes off exactly the quotes writing put on.
+bool IsQuoted(std::string_view value) {
+    return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+
+std::string QuoteMarkValue(const std::string& mark) {
+    if (TrimBlanks(mark).size() == mark.size() && !IsQuoted(mark))
+        return mark;
+    return '"' + mark + '"';
+}
+
+std::string QuoteMarkFromValue(const std::string& value) {
+    return IsQuoted(value) ? value.substr(1, value.size() - 2) : value;
+}
+
 } // namespace
 
 TAppSettings TAppSettings::Read(TMemIniFileEx& ini, double pixelsPerInch) {
@@ -37,7 +54,7 @@ TAppSettings TAppSettings::Read(TMemIniFileEx& ini, double pixelsPerInch) {
     s.AssignFontTo(font);
     ini.ReadFont(setting::EditFont, font, pixelsPerInch);
     s.SetFont(font);
-    s.QuoteString = ini.ReadStr(setting::QuoteString, s.QuoteString);
+    s.QuoteString = QuoteMarkFromValue(ini.ReadStr(setting::QuoteString, s.QuoteString));
     s.NewThenIMEOn = ini.ReadBoolean(setting::NewThenIMEOn, s.NewThenIMEOn);
     s.WordWrap = ini.ReadBoolean(setting::WordWrap, s.WordWrap);
     s.WrapCount = ini.ReadInt(setting::WrapCount, s.WrapCount);
@@ -70,7 +87,7 @@ void TAppSettings::Write(TMemIniFileEx& ini, double pixelsPerInch) const {
     TFont font;
     AssignFontTo(font);
     ini.WriteFont(setting::EditFont, font, pixelsPerInch);
-    ini.WriteStr(setting::QuoteString, QuoteString);
+    ini.WriteStr(setting::QuoteString, QuoteMarkValue(QuoteString));
     ini.WriteBoolean(setting::NewThenIMEOn, NewThenIMEOn);
     ini.WriteBoolean(setting::WordWrap, WordWrap);
     ini.WriteInt(setting::WrapCount, WrapCount);

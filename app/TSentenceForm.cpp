@@ -208,11 +208,14 @@ void TSentenceForm::OKBtnClick() {
 }
 
 // The window hides before the callback runs, so that the window the callback works in (the
-// editor's) gets the activation back.
+// editor's) gets the activation back. Closed from its own keys or buttons, it hands the
+// activation back itself: without a window manager nobody else would, and the keyboard would
+// reach no window at all.
 void TSentenceForm::Finish(bool confirm) {
     if (!showing_)
         return;
     showing_ = false;
+    const bool wasActive = isActiveWindow();
     if (list_) {
         list_->BeginUpdate();
         list_->Clear();
@@ -222,6 +225,8 @@ void TSentenceForm::Finish(bool confirm) {
         list_ = nullptr;
     }
     hide();
+    if (wasActive && parentWidget())
+        parentWidget()->window()->activateWindow();
     const TConfirm callback = std::move(confirm_);
     confirm_ = nullptr;
     if (confirm && callback)
