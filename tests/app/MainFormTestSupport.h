@@ -3,6 +3,7 @@
 #include "app/TKestrelpadMainForm.h"
 #include "editorex/TEditorExBase.h"
 #include "tests/app/IniTestSupport.h"
+#include "textmodel/TEditorStrings.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +16,7 @@
 
 #include <deque>
 #include <memory>
+#include <string>
 
 namespace kes::test {
 
@@ -24,6 +26,11 @@ inline void RunEventLoop(int milliseconds) {
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// The window's whole text as the editor holds it (code page 932, CR LF).
+inline std::string Text(TKestrelpadMainForm& form) {
+    return form.Editor()->Lines()->GetTextStr();
 }
 
 // A main window whose files live in a fresh folder, whose questions are answered from a list

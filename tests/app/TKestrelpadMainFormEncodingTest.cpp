@@ -17,11 +17,8 @@ using namespace std::string_literals;
 using test::Cp932;
 using test::MainFormFixture;
 using test::ReadFileBytes;
+using test::Text;
 using test::WriteFileBytes;
-
-std::string Text(TKestrelpadMainForm& form) {
-    return form.Editor()->Lines()->GetTextStr();
-}
 
 void Trigger(TKestrelpadMainForm& form, const char* action) {
     form.ApplicationEventsIdle();

@@ -22,11 +22,8 @@ namespace {
 using test::Cp932;
 using test::MainFormFixture;
 using test::ReadFileBytes;
+using test::Text;
 using test::WriteFileBytes;
-
-std::string Text(TKestrelpadMainForm& form) {
-    return form.Editor()->Lines()->GetTextStr();
-}
 
 void Trigger(TKestrelpadMainForm& form, const char* action) {
     form.Action(action)->setEnabled(true);

@@ -15,14 +15,11 @@ namespace {
 
 using test::Cp932;
 using test::MainFormFixture;
+using test::Text;
 
 void Press(TKestrelpadMainForm& form, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     form.ApplicationEventsIdle();
     QTest::keyClick(form.Editor(), key, modifiers);
-}
-
-std::string Text(TKestrelpadMainForm& form) {
-    return form.Editor()->Lines()->GetTextStr();
 }
 
 QString Panel0(TKestrelpadMainForm& form) {

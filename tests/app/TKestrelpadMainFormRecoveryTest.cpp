@@ -18,10 +18,7 @@ namespace {
 
 using test::Cp932;
 using test::MainFormFixture;
-
-std::string Text(TKestrelpadMainForm& form) {
-    return form.Editor()->Lines()->GetTextStr();
-}
+using test::Text;
 
 void Type(TKestrelpadMainForm& form, const char* utf8) {
     QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(utf8));

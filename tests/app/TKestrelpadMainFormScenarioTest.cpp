@@ -35,11 +35,8 @@ namespace {
 using test::Cp932;
 using test::MainFormFixture;
 using test::ReadFileBytes;
+using test::Text;
 using test::WriteFileBytes;
-
-std::string Text(TKestrelpadMainForm& form) {
-    return form.Editor()->Lines()->GetTextStr();
-}
 
 // A key pressed where the keyboard focus is, with the commands' states as the idle rules left
 // them.
