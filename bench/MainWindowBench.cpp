@@ -76,12 +76,8 @@ void StartUp(size_t clipboardBytes, Results& r) {
     start.Store(r);
 }
 
-// The find bar's count of matches over the whole corpus, from the pattern being set to the
-// count shown, while the event loop goes on; the longest turn of the loop tells whether the
-// window stayed responsive.
-void CountMatches(const char* pattern, bool regexp, bool fuzzy, Results& r) {
-    std::unique_ptr<QApplication> app = MakeApplication();
-    kes::TKestrelpadMainForm form(BenchFormOptions());
+// The window shown with the corpus loaded and the find bar open in these modes.
+kes::TFindBar& OpenCorpusFindBar(kes::TKestrelpadMainForm& form, bool regexp, bool fuzzy) {
     form.resize(800, 600);
     form.show();
     form.Editor()->Lines()->LoadFromFile(CorpusPath());
@@ -92,6 +88,16 @@ void CountMatches(const char* pattern, bool regexp, bool fuzzy, Results& r) {
     options.Regexp = regexp;
     options.Fuzzy = fuzzy;
     bar.SetOptions(options);
+    return bar;
+}
+
+// The find bar's count of matches over the whole corpus, from the pattern being set to the
+// count shown, while the event loop goes on; the longest turn of the loop tells whether the
+// window stayed responsive.
+void CountMatches(const char* pattern, bool regexp, bool fuzzy, Results& r) {
+    std::unique_ptr<QApplication> app = MakeApplication();
+    kes::TKestrelpadMainForm form(BenchFormOptions());
+    kes::TFindBar& bar = OpenCorpusFindBar(form, regexp, fuzzy);
     Samples count("count");
     double longestTurn = 0;
     for (int i = 0; i < 3; ++i) {
@@ -117,14 +123,7 @@ void CountMatches(const char* pattern, bool regexp, bool fuzzy, Results& r) {
 void FindAbsent(bool regexp, Results& r) {
     std::unique_ptr<QApplication> app = MakeApplication();
     kes::TKestrelpadMainForm form(BenchFormOptions());
-    form.resize(800, 600);
-    form.show();
-    form.Editor()->Lines()->LoadFromFile(CorpusPath());
-    form.OpenFindBar(false);
-    kes::TFindBar& bar = *form.FindBar();
-    kes::TFindQuery options;
-    options.Regexp = regexp;
-    bar.SetOptions(options);
+    kes::TFindBar& bar = OpenCorpusFindBar(form, regexp, false);
     bar.SetPattern(QStringLiteral("zzqzz"));
     QApplication::processEvents();
     Samples find("find");

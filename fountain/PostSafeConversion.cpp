@@ -31,8 +31,12 @@ std::optional<std::string> SafeForm(std::string_view original) {
                                        static_cast<unsigned char>(original[1]));
     if (c == 0)
         return std::nullopt;
-    if (c >= U'①' && c <= U'⑳')
-        return "(" + std::to_string(c - U'①' + 1) + ")";
+    if (c >= U'①' && c <= U'⑳') {
+        std::string number = "(";
+        number += std::to_string(c - U'①' + 1);
+        number += ')';
+        return number;
+    }
     const std::string_view form = CompatibilityForm(c);
     if (!form.empty()) {
         std::string encoded = Utf8ToCp932(form);
